@@ -1,0 +1,21 @@
+#include "platform/win32/Win32ApplicationWindowing.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/Win32StringResources.h"
+#include "ui/CVelbrixDlg.h"
+#include "ui/MessageCatalogue.h"
+
+void Win32ApplicationWindowing::RegisterCommonControls() {
+    INITCOMMONCONTROLSEX classes{};
+    classes.dwSize = sizeof(classes);
+    classes.dwICC = ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&classes);
+}
+
+void Win32ApplicationWindowing::RunMainDialog(uint16_t threadLanguage) {
+    Win32StringResources resources(m_instance);
+    const MessageCatalogue catalogue(resources, threadLanguage);
+    CVelbrixDlg dialog(m_instance, catalogue);
+    dialog.DoModal(nullptr);
+}

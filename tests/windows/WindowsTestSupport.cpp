@@ -1,0 +1,29 @@
+#include "windows/WindowsTestSupport.h"
+
+#include "app/ProgramPaths.h"
+#include "platform/win32/Win32Profile.h"
+
+std::wstring TestProgramDirectory() {
+    return ProgramDirectoryFromExecutablePath(Win32Profile().ExecutablePath());
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+std::string Utf16LeWithBom(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t character : text) {
+        bytes.push_back(static_cast<char>(character & 0xFF));
+        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
+    }
+    return bytes;
+}
