@@ -4,7 +4,7 @@
 
 namespace {
 
-struct ConversionSpec {
+struct Placeholder {
     bool leftAlign = false;
     bool plusSign = false;
     bool blankSign = false;
@@ -29,36 +29,36 @@ std::size_t ReadNumber(const std::wstring& text, std::size_t& position) {
     return number;
 }
 
-std::wstring FormatInteger(const ConversionSpec& spec, bool isNegative, uint64_t magnitude) {
+std::wstring FormatInteger(const Placeholder& placeholder, bool isNegative, uint64_t magnitude) {
     std::wstring digits;
     do {
         digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));
         magnitude /= 10;
     } while (magnitude != 0);
-    if (spec.hasPrecision) {
-        if (spec.precision == 0 && digits == L"0") {
+    if (placeholder.hasPrecision) {
+        if (placeholder.precision == 0 && digits == L"0") {
             digits.clear();
         }
-        if (digits.size() < spec.precision) {
-            digits.insert(0, spec.precision - digits.size(), L'0');
+        if (digits.size() < placeholder.precision) {
+            digits.insert(0, placeholder.precision - digits.size(), L'0');
         }
     }
 
     std::wstring sign;
     if (isNegative) {
         sign = L"-";
-    } else if (spec.plusSign) {
+    } else if (placeholder.plusSign) {
         sign = L"+";
-    } else if (spec.blankSign) {
+    } else if (placeholder.blankSign) {
         sign = L" ";
     }
 
     const std::size_t length = sign.size() + digits.size();
-    const std::size_t padding = spec.width > length ? spec.width - length : 0;
-    if (spec.leftAlign) {
+    const std::size_t padding = placeholder.width > length ? placeholder.width - length : 0;
+    if (placeholder.leftAlign) {
         return sign + digits + std::wstring(padding, L' ');
     }
-    if (spec.zeroPad && !spec.hasPrecision) {
+    if (placeholder.zeroPad && !placeholder.hasPrecision) {
         return sign + std::wstring(padding, L'0') + digits;
     }
     return std::wstring(padding, L' ') + sign + digits;
@@ -85,26 +85,26 @@ std::wstring FormatMessageText(const std::wstring& format, std::span<const int32
             continue;
         }
 
-        ConversionSpec spec;
+        Placeholder placeholder;
         for (; position < format.size(); ++position) {
             const wchar_t flag = format[position];
             if (flag == L'-') {
-                spec.leftAlign = true;
+                placeholder.leftAlign = true;
             } else if (flag == L'+') {
-                spec.plusSign = true;
+                placeholder.plusSign = true;
             } else if (flag == L' ') {
-                spec.blankSign = true;
+                placeholder.blankSign = true;
             } else if (flag == L'0') {
-                spec.zeroPad = true;
+                placeholder.zeroPad = true;
             } else if (flag != L'#') {
                 break;
             }
         }
-        spec.width = ReadNumber(format, position);
+        placeholder.width = ReadNumber(format, position);
         if (position < format.size() && format[position] == L'.') {
             ++position;
-            spec.hasPrecision = true;
-            spec.precision = ReadNumber(format, position);
+            placeholder.hasPrecision = true;
+            placeholder.precision = ReadNumber(format, position);
         }
         while (position < format.size() && (format[position] == L'h' || format[position] == L'l')) {
             ++position;
@@ -123,12 +123,12 @@ std::wstring FormatMessageText(const std::wstring& format, std::span<const int32
 
         const int32_t value = arguments[nextArgument++];
         if (conversion == L'u') {
-            ConversionSpec unsignedSpec = spec;
-            unsignedSpec.plusSign = unsignedSpec.blankSign = false;
-            result += FormatInteger(unsignedSpec, false, static_cast<uint32_t>(value));
+            Placeholder unsignedPlaceholder = placeholder;
+            unsignedPlaceholder.plusSign = unsignedPlaceholder.blankSign = false;
+            result += FormatInteger(unsignedPlaceholder, false, static_cast<uint32_t>(value));
         } else {
             const int64_t wide = value;
-            result += FormatInteger(spec, wide < 0, static_cast<uint64_t>(wide < 0 ? -wide : wide));
+            result += FormatInteger(placeholder, wide < 0, static_cast<uint64_t>(wide < 0 ? -wide : wide));
         }
     }
     return result;
