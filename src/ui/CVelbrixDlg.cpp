@@ -1,17 +1,62 @@
 #include "ui/CVelbrixDlg.h"
 
-#include "resource.h"
+#include <commctrl.h>
 
-CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue)
-    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue),
-      m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
+#include "resource.h"
+#include "ui/CAboutDlg.h"
+
+CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProfile& profile,
+                         Configuration& configuration, DiscoveryTables& tables)
+    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_profile(profile), m_configuration(configuration),
+      m_tables(tables), m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
 
 CVelbrixDlg::~CVelbrixDlg() = default;
 
 BOOL CVelbrixDlg::OnInitDialog() {
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
-    m_catalogue.Load(102, m_message);
-    SetWindowTextW(Handle(), m_message.c_str());
-    return TRUE;
+    m_window = std::make_unique<Win32MainWindow>(Handle(), m_icon);
+    m_dialog = std::make_unique<MainDialog>(*m_window, m_catalogue, m_profile, m_configuration, m_tables);
+    return m_dialog->OnInitDialog() ? TRUE : FALSE;
+}
+
+bool CVelbrixDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case WM_SYSCOMMAND:
+        if (MainDialog::IsAboutCommand(static_cast<uint32_t>(wParam))) {
+            CAboutDlg(Instance(), m_catalogue).DoModal(Handle());
+            result = TRUE;
+            return true;
+        }
+        return false;
+    case WM_PAINT:
+        return OnPaint();
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<INT_PTR>(m_icon);
+        return true;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_PRINTER_LIST &&
+            reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ITEMACTIVATE) {
+            SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
+            result = TRUE;
+            return true;
+        }
+        return false;
+    default:
+        return CDialog::HandleMessage(message, wParam, lParam, result);
+    }
+}
+
+bool CVelbrixDlg::OnPaint() {
+    if (!IsIconic(Handle())) {
+        return false;
+    }
+    PAINTSTRUCT paint;
+    const HDC context = BeginPaint(Handle(), &paint);
+    SendMessageW(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const IconOrigin origin = MinimisedIconOrigin(client.right - client.left, client.bottom - client.top,
+                                                  GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    DrawIcon(context, origin.x, origin.y, m_icon);
+    EndPaint(Handle(), &paint);
+    return true;
 }

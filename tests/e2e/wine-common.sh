@@ -2,7 +2,7 @@
 
 : "${VELBRIX_WINE_TEMPLATE:=/var/tmp/velbrix-wine-template}"
 # Bump when the prepared prefix changes, so that an old template is made anew.
-VELBRIX_TEMPLATE_VERSION=1
+VELBRIX_TEMPLATE_VERSION=2
 
 velbrix_netns_of_name() { stat -L -c %i "/run/netns/$1"; }
 velbrix_netns_of_pid() { stat -L -c %i "/proc/$1/ns/net"; }
@@ -89,7 +89,16 @@ HKCU\Software\Wine\Explorer\Desktops|Default|1280x1024
 HKCU\Software\Wine\Fonts\Replacements|SimSun|WenQuanYi Micro Hei
 HKCU\Software\Wine\Fonts\Replacements|NSimSun|WenQuanYi Micro Hei
 KEYS
-    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" || return 1
+    cp /usr/share/wine/fonts/*.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$prefix/drive_c/windows/Fonts/" ||
+        return 1
+    # Full-width punctuation and Chinese in the caption and dialog fonts of a non-Chinese locale come from
+    # WenQuanYi Micro Hei, linked behind each of them.
+    local face
+    for face in Tahoma "Tahoma Bold" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
+        ip netns exec "$ns" "${wine_env[@]}" wine reg add \
+            'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+            /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 || return 1
+    done
     ip netns exec "$ns" "${wine_env[@]}" wineserver -w
     wait "$server" || true
 }

@@ -24,14 +24,6 @@ std::wstring Text(uint16_t language, int id) {
     return text == nullptr ? std::wstring(L"<missing>") : std::wstring(text);
 }
 
-FakeStringResources AllCatalogues() {
-    FakeStringResources resources;
-    for (const auto& entry : CATALOGUE_TEXTS) {
-        resources.strings[{entry.language, static_cast<uint32_t>(entry.id)}] = entry.text;
-    }
-    return resources;
-}
-
 } // namespace
 
 TEST(CatalogueSources, EveryLanguageHoldsEachMessageOnceOnOneLine) {
@@ -113,7 +105,7 @@ TEST(CatalogueSources, TextsKeepTheirOwnBlanksAndMarks) {
 }
 
 TEST(MessageCatalogue, LooksUpTheCatalogueChosenForTheThreadLanguage) {
-    FakeStringResources resources = AllCatalogues();
+    FakeStringResources resources = FakeStringResources::WithCatalogues();
     const struct {
         uint16_t threadLanguage;
         uint16_t catalogue;
@@ -128,7 +120,7 @@ TEST(MessageCatalogue, LooksUpTheCatalogueChosenForTheThreadLanguage) {
 }
 
 TEST(MessageCatalogue, MissingNumberLeavesTheTextAsItWas) {
-    FakeStringResources resources = AllCatalogues();
+    FakeStringResources resources = FakeStringResources::WithCatalogues();
     const MessageCatalogue catalogue(resources, 2052);
     std::wstring text = L"before";
     EXPECT_FALSE(catalogue.Load(167, text));
@@ -139,7 +131,7 @@ TEST(MessageCatalogue, MissingNumberLeavesTheTextAsItWas) {
 }
 
 TEST(MessageCatalogue, FormatsTheCountLinesInEachLanguage) {
-    FakeStringResources resources = AllCatalogues();
+    FakeStringResources resources = FakeStringResources::WithCatalogues();
     const struct {
         uint16_t threadLanguage;
         int id;

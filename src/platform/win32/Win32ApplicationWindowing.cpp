@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "app/ProcessState.h"
+#include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32StringResources.h"
 #include "ui/CVelbrixDlg.h"
 #include "ui/MessageCatalogue.h"
@@ -16,6 +18,8 @@ void Win32ApplicationWindowing::RegisterCommonControls() {
 void Win32ApplicationWindowing::RunMainDialog(uint16_t threadLanguage) {
     Win32StringResources resources(m_instance);
     const MessageCatalogue catalogue(resources, threadLanguage);
-    CVelbrixDlg dialog(m_instance, catalogue);
+    Win32Profile profile;
+    ProcessState& state = TheProcessState();
+    CVelbrixDlg dialog(m_instance, catalogue, profile, state.configuration, state.discovery);
     dialog.DoModal(nullptr);
 }

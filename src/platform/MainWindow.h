@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The main dialog's window as the logic sees it: its system menu, captions, buttons, the model list, the
+// printer list and the log list box. Controls are named by their dialog ids (resource.h).
+class IMainWindow {
+public:
+    virtual ~IMainWindow() = default;
+
+    virtual bool HasSystemMenu() = 0;
+    virtual void AppendSystemMenuSeparator() = 0;
+    virtual void AppendSystemMenuItem(uint32_t commandId, const std::wstring& text) = 0;
+    virtual void RemoveSystemMenuItemAt(uint32_t position) = 0;
+
+    // Sets the application icon as the window's big icon, then as its small one.
+    virtual void SetWindowIcons() = 0;
+    virtual void SetTitle(const std::wstring& text) = 0;
+    // The control with id -1 is the model label.
+    virtual void SetControlText(int controlId, const std::wstring& text) = 0;
+    virtual void EnableControl(int controlId, bool enabled) = 0;
+
+    virtual void LogAddLine(const std::wstring& text) = 0;
+    virtual int LogLineCount() = 0;
+    virtual void LogSelectLine(int index) = 0;
+    virtual void LogClear() = 0;
+
+    virtual void ModelListAdd(const std::wstring& text) = 0;
+    virtual void ModelListSelect(int index) = 0;
+
+    virtual uint32_t PrinterListExtendedStyle() = 0;
+    virtual void SetPrinterListExtendedStyle(uint32_t style) = 0;
+    virtual void PrinterListInsertColumn(int index, const std::wstring& heading, int width) = 0;
+};

@@ -1,0 +1,84 @@
+#include "platform/win32/Win32MainWindow.h"
+
+#include <commctrl.h>
+
+#include "resource.h"
+
+LRESULT Win32MainWindow::SendToControl(int controlId, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendDlgItemMessageW(m_window, controlId, message, wParam, lParam);
+}
+
+bool Win32MainWindow::HasSystemMenu() {
+    return GetSystemMenu(m_window, FALSE) != nullptr;
+}
+
+void Win32MainWindow::AppendSystemMenuSeparator() {
+    AppendMenuW(GetSystemMenu(m_window, FALSE), MF_SEPARATOR, 0, nullptr);
+}
+
+void Win32MainWindow::AppendSystemMenuItem(uint32_t commandId, const std::wstring& text) {
+    AppendMenuW(GetSystemMenu(m_window, FALSE), MF_STRING, commandId, text.c_str());
+}
+
+void Win32MainWindow::RemoveSystemMenuItemAt(uint32_t position) {
+    RemoveMenu(GetSystemMenu(m_window, FALSE), position, MF_BYPOSITION);
+}
+
+void Win32MainWindow::SetWindowIcons() {
+    SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+}
+
+void Win32MainWindow::SetTitle(const std::wstring& text) {
+    SetWindowTextW(m_window, text.c_str());
+}
+
+void Win32MainWindow::SetControlText(int controlId, const std::wstring& text) {
+    SetWindowTextW(GetDlgItem(m_window, controlId), text.c_str());
+}
+
+void Win32MainWindow::EnableControl(int controlId, bool enabled) {
+    EnableWindow(GetDlgItem(m_window, controlId), enabled ? TRUE : FALSE);
+}
+
+void Win32MainWindow::LogAddLine(const std::wstring& text) {
+    SendToControl(IDC_LOG, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int Win32MainWindow::LogLineCount() {
+    return static_cast<int>(SendToControl(IDC_LOG, LB_GETCOUNT, 0, 0));
+}
+
+void Win32MainWindow::LogSelectLine(int index) {
+    SendToControl(IDC_LOG, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void Win32MainWindow::LogClear() {
+    SendToControl(IDC_LOG, LB_RESETCONTENT, 0, 0);
+}
+
+void Win32MainWindow::ModelListAdd(const std::wstring& text) {
+    SendToControl(IDC_MODEL_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Win32MainWindow::ModelListSelect(int index) {
+    SendToControl(IDC_MODEL_COMBO, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+uint32_t Win32MainWindow::PrinterListExtendedStyle() {
+    return static_cast<uint32_t>(SendToControl(IDC_PRINTER_LIST, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+}
+
+void Win32MainWindow::SetPrinterListExtendedStyle(uint32_t style) {
+    SendToControl(IDC_PRINTER_LIST, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style));
+}
+
+void Win32MainWindow::PrinterListInsertColumn(int index, const std::wstring& heading, int width) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width;
+    column.pszText = const_cast<wchar_t*>(heading.c_str());
+    column.iSubItem = index;
+    SendToControl(IDC_PRINTER_LIST, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}

@@ -1,0 +1,5 @@
+#include "ui/AboutBox.h"
+
+AboutBoxTexts LoadAboutBoxTexts(const MessageCatalogue& catalogue) {
+    return {catalogue.Text(150), catalogue.Text(103)};
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "ui/MessageCatalogue.h"
+
+// What the About box shows in the user's language; its OK button keeps "确定" in every language.
+struct AboutBoxTexts {
+    std::wstring Title;
+    std::wstring Version;
+};
+
+AboutBoxTexts LoadAboutBoxTexts(const MessageCatalogue& catalogue);

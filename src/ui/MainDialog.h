@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Configuration.h"
+#include "discovery/DiscoveryTables.h"
+#include "platform/MainWindow.h"
+#include "platform/Profile.h"
+#include "ui/LogPane.h"
+#include "ui/MessageCatalogue.h"
+
+// Where the minimised window draws its icon, centred in the client area.
+struct IconOrigin {
+    int x;
+    int y;
+};
+IconOrigin MinimisedIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight);
+
+// The main dialog's behaviour; CVelbrixDlg turns window messages into calls of it.
+class MainDialog {
+public:
+    MainDialog(IMainWindow& window, const MessageCatalogue& catalogue, IProfile& profile, Configuration& configuration,
+               DiscoveryTables& tables);
+
+    // Prepares the window and reads the configuration; true lets the first control in tab order, the exit
+    // button, take the keyboard focus.
+    bool OnInitDialog();
+
+    // Whether a system-menu command is the About item.
+    static bool IsAboutCommand(uint32_t commandId);
+
+    LogPane& Log() { return m_log; }
+
+private:
+    void LoadMessage(int id);
+
+    IMainWindow& m_window;
+    const MessageCatalogue& m_catalogue;
+    IProfile& m_profile;
+    Configuration& m_configuration;
+    DiscoveryTables& m_tables;
+    LogPane m_log;
+
+    // Every catalogue text the dialog shows is loaded into the working text first.
+    std::wstring m_message;
+};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/MainWindow.h"
+
+// The main window's controls as plain values, starting as the dialog template leaves them.
+class FakeMainWindow final : public IMainWindow {
+public:
+    struct Column {
+        std::wstring heading;
+        int width;
+    };
+
+    bool hasSystemMenu = true;
+    // The platform's standard window menu; an empty text is a separator.
+    std::vector<std::wstring> systemMenu = {L"Restore", L"Move", L"Size", L"Minimize", L"Maximize", L"", L"Close"};
+    std::vector<uint32_t> systemMenuIds = {0xF120, 0xF010, 0xF000, 0xF020, 0xF030, 0, 0xF060};
+    int iconsSet = 0;
+    std::wstring title = L"Velbrix";
+    std::map<int, std::wstring> controlTexts;
+    std::map<int, bool> enabled;
+    std::vector<std::wstring> log;
+    int logSelection = -1;
+    std::vector<std::wstring> models;
+    int modelSelection = -1;
+    uint32_t extendedStyle = 0;
+    std::vector<Column> columns;
+
+    bool HasSystemMenu() override { return hasSystemMenu; }
+    void AppendSystemMenuSeparator() override { AppendMenu(0, L""); }
+    void AppendSystemMenuItem(uint32_t commandId, const std::wstring& text) override { AppendMenu(commandId, text); }
+    void RemoveSystemMenuItemAt(uint32_t position) override {
+        if (position < systemMenu.size()) {
+            systemMenu.erase(systemMenu.begin() + position);
+            systemMenuIds.erase(systemMenuIds.begin() + position);
+        }
+    }
+    void SetWindowIcons() override { iconsSet += 2; }
+    void SetTitle(const std::wstring& text) override { title = text; }
+    void SetControlText(int controlId, const std::wstring& text) override { controlTexts[controlId] = text; }
+    void EnableControl(int controlId, bool isEnabled) override { enabled[controlId] = isEnabled; }
+    bool IsEnabled(int controlId) const {
+        const auto found = enabled.find(controlId);
+        return found == enabled.end() || found->second;
+    }
+    void LogAddLine(const std::wstring& text) override { log.push_back(text); }
+    int LogLineCount() override { return static_cast<int>(log.size()); }
+    void LogSelectLine(int index) override { logSelection = index; }
+    void LogClear() override {
+        log.clear();
+        logSelection = -1;
+    }
+    void ModelListAdd(const std::wstring& text) override { models.push_back(text); }
+    void ModelListSelect(int index) override { modelSelection = index; }
+    uint32_t PrinterListExtendedStyle() override { return extendedStyle; }
+    void SetPrinterListExtendedStyle(uint32_t style) override { extendedStyle = style; }
+    void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override {
+        columns.insert(columns.begin() + index, Column{heading, width});
+    }
+
+private:
+    void AppendMenu(uint32_t id, const std::wstring& text) {
+        systemMenu.push_back(text);
+        systemMenuIds.push_back(id);
+    }
+};

@@ -1,0 +1,180 @@
+#include "ui/MainDialog.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeMainWindow.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeStringResources.h"
+#include "resource.h"
+#include "ui/AboutBox.h"
+
+namespace {
+
+const std::wstring INI_PATH = L"C:\\Suppliers\\Velbrix\\velbrix.ini";
+
+struct StartedDialog {
+    FakeMainWindow window;
+    FakeProfile profile;
+    FakeStringResources resources = FakeStringResources::WithCatalogues();
+    Configuration configuration;
+    DiscoveryTables tables;
+    bool focusToFirstControl = false;
+
+    void Start(uint16_t threadLanguage = 2057) {
+        const MessageCatalogue catalogue(resources, threadLanguage);
+        MainDialog dialog(window, catalogue, profile, configuration, tables);
+        focusToFirstControl = dialog.OnInitDialog();
+    }
+};
+
+std::wstring English(int id) {
+    return CatalogueTextOf(1033, id);
+}
+
+} // namespace
+
+TEST(MainDialog, InitialisationPreparesEveryControl) {
+    StartedDialog started;
+    started.profile.files[INI_PATH] = {{L"COMMON", {{L"PrinterModelNums", L"2"}}},
+                                       {L"PRT1", {{L"PrinterModel", L"M1"}}},
+                                       {L"PRT2", {{L"PrinterModel", L"M2"}}}};
+    started.window.extendedStyle = 0x4;
+    started.Start();
+    const FakeMainWindow& window = started.window;
+
+    EXPECT_EQ(window.title, English(102));
+    EXPECT_EQ(window.controlTexts.at(IDC_STATIC), English(104));
+    EXPECT_EQ(window.controlTexts.at(IDC_SEARCH), English(105));
+    EXPECT_EQ(window.controlTexts.at(IDC_INSTALL), English(106));
+    EXPECT_EQ(window.controlTexts.at(2), English(107));
+    EXPECT_EQ(window.iconsSet, 2);
+    EXPECT_EQ(window.log, std::vector<std::wstring>{English(116)});
+    EXPECT_EQ(window.logSelection, 0);
+    EXPECT_EQ(window.models, (std::vector<std::wstring>{English(108), L"M1", L"M2"}));
+    EXPECT_EQ(window.modelSelection, 0);
+    EXPECT_FALSE(window.IsEnabled(IDC_INSTALL));
+    EXPECT_TRUE(window.IsEnabled(IDC_SEARCH));
+    EXPECT_TRUE(window.IsEnabled(2));
+    EXPECT_EQ(window.extendedStyle, 0x25u) << "gridlines and full-row selection on top of what was there";
+    EXPECT_TRUE(started.focusToFirstControl);
+
+    const std::vector<std::pair<std::wstring, int>> expectedColumns = {
+        {L"", 0},           {English(111), 110}, {English(112), 130}, {English(113), 330}, {English(114), 330},
+        {English(115), 210}};
+    ASSERT_EQ(window.columns.size(), expectedColumns.size());
+    for (std::size_t column = 0; column < expectedColumns.size(); ++column) {
+        EXPECT_EQ(window.columns[column].heading, expectedColumns[column].first) << column;
+        EXPECT_EQ(window.columns[column].width, expectedColumns[column].second) << column;
+    }
+}
+
+TEST(MainDialog, StartUpLogAndModelListFollowTheConfiguration) {
+    const struct {
+        const char* name;
+        const wchar_t* executablePath;
+        FakeProfile::File file;
+        std::vector<int> logged;
+        std::size_t modelItems;
+    } cases[] = {
+        {"no velbrix.ini", L"C:\\Suppliers\\Velbrix\\Velbrix.exe", {}, {116}, 1},
+        {"a setting of -1",
+         L"C:\\Suppliers\\Velbrix\\Velbrix.exe",
+         {{L"COMMON", {{L"PrinterModelNums", L"1"}, {L"InstallMode", L"-1"}}}},
+         {110, 116},
+         2},
+        {"no folder in the executable's path", L"Velbrix.exe", {}, {109, 116}, 1},
+    };
+    for (const auto& testCase : cases) {
+        StartedDialog started;
+        started.profile.executablePath = testCase.executablePath;
+        started.profile.files[INI_PATH] = testCase.file;
+        started.window.log = {L"a line from before"};
+        started.Start();
+        std::vector<std::wstring> expectedLog;
+        for (const int id : testCase.logged) {
+            expectedLog.push_back(English(id));
+        }
+        EXPECT_EQ(started.window.log, expectedLog) << testCase.name;
+        EXPECT_EQ(started.window.logSelection, static_cast<int>(expectedLog.size()) - 1) << testCase.name;
+        EXPECT_EQ(started.window.models.size(), testCase.modelItems) << testCase.name;
+    }
+}
+
+TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
+    const struct {
+        const char* name;
+        bool hasSystemMenu;
+        bool emptyAboutText;
+        std::vector<std::wstring> menu;
+    } cases[] = {
+        {"standard menu", true, false, {L"Move", L"", L"Close", L"", English(101)}},
+        {"empty About text", true, true, {L"Move", L"", L"Close"}},
+        {"no system menu", false, false, {L"Restore", L"Move", L"Size", L"Minimize", L"Maximize", L"", L"Close"}},
+    };
+    for (const auto& testCase : cases) {
+        StartedDialog started;
+        started.window.hasSystemMenu = testCase.hasSystemMenu;
+        if (testCase.emptyAboutText) {
+            started.resources.strings.erase({1033, 101});
+        }
+        started.Start();
+        EXPECT_EQ(started.window.systemMenu, testCase.menu) << testCase.name;
+        if (testCase.menu.back() == English(101)) {
+            EXPECT_EQ(started.window.systemMenuIds.back(), static_cast<uint32_t>(IDM_SHOW_ABOUT));
+        }
+    }
+}
+
+TEST(MainDialog, InitialisationResetsTheDiscoveryTables) {
+    StartedDialog started;
+    started.tables.Discovered.Count = 7;
+    started.tables.Discovered.Rows[3] = {L"10.0.0.9", L"queue"};
+    started.tables.Installed.Count = 20;
+    started.Start();
+    EXPECT_EQ(started.tables.Discovered.Count, 0);
+    EXPECT_EQ(started.tables.Installed.Count, 0);
+    for (const auto& row : started.tables.Discovered.Rows) {
+        EXPECT_EQ(row, PrinterRecord(4));
+    }
+    for (const auto& row : started.tables.Installed.Rows) {
+        EXPECT_EQ(row, PrinterRecord(5));
+    }
+}
+
+TEST(MainDialog, TextsComeFromTheThreadLanguagesCatalogue) {
+    for (const uint16_t threadLanguage : {2052, 1049, 1084}) {
+        StartedDialog started;
+        started.Start(threadLanguage);
+        const uint16_t catalogue = threadLanguage == 1084 ? 1065 : threadLanguage;
+        EXPECT_EQ(started.window.title, CatalogueTextOf(catalogue, 102));
+        EXPECT_EQ(started.window.log.back(), CatalogueTextOf(catalogue, 116));
+        EXPECT_EQ(started.window.columns[5].heading, CatalogueTextOf(catalogue, 115));
+        const MessageCatalogue messages(started.resources, threadLanguage);
+        const AboutBoxTexts about = LoadAboutBoxTexts(messages);
+        EXPECT_EQ(about.Title, CatalogueTextOf(catalogue, 150));
+        EXPECT_EQ(about.Version, CatalogueTextOf(catalogue, 103));
+    }
+}
+
+TEST(MainDialog, OnlyTheAboutItemOpensTheAboutBox) {
+    const struct {
+        uint32_t command;
+        bool about;
+    } cases[] = {{0x0010, true}, {0x001F, true}, {0x0020, false}, {0x0000, false}, {0xF060, false}, {0xF010, false}};
+    for (const auto& testCase : cases) {
+        EXPECT_EQ(MainDialog::IsAboutCommand(testCase.command), testCase.about) << testCase.command;
+    }
+}
+
+TEST(MainDialog, MinimisedIconIsCentredRoundingTowardZero) {
+    const struct {
+        int clientWidth, clientHeight, iconWidth, iconHeight, x, y;
+    } cases[] = {
+        {100, 100, 32, 32, 34, 34}, {101, 99, 32, 32, 35, 34}, {160, 28, 32, 32, 64, -1}, {20, 0, 32, 32, -5, -15}};
+    for (const auto& testCase : cases) {
+        const IconOrigin origin =
+            MinimisedIconOrigin(testCase.clientWidth, testCase.clientHeight, testCase.iconWidth, testCase.iconHeight);
+        EXPECT_EQ(origin.x, testCase.x) << testCase.clientWidth;
+        EXPECT_EQ(origin.y, testCase.y) << testCase.clientHeight;
+    }
+}
