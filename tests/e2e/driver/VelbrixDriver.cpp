@@ -1,0 +1,450 @@
+// Works the running Velbrix window from outside, the way a person does, one command per run:
+//   velbrix_driver COMMAND [ARGUMENTS]
+// Texts are written to standard output in UTF-8, one per line. The exit code is 0 when the command did
+// what it says, 1 when it found nothing to work on (no window, no such control), 2 for a wrong command.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "resource.h"
+
+namespace {
+
+constexpr int MESSAGE_BOX_TEXT = 0xFFFF;
+
+void Print(const std::wstring& text) {
+    const std::wstring line = text + L"\n";
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), size, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+struct TopLevelSearch {
+    std::function<bool(HWND)> matches;
+    HWND found = nullptr;
+};
+
+HWND FindTopLevel(const std::function<bool(HWND)>& matches) {
+    TopLevelSearch search{matches};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* search = reinterpret_cast<TopLevelSearch*>(parameter);
+            if (IsWindowVisible(window) && ClassOf(window) == L"#32770" && search->matches(window)) {
+                search->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindMainWindow() {
+    return FindTopLevel([](HWND window) {
+        return GetDlgItem(window, IDC_LOG) != nullptr && GetDlgItem(window, IDC_MODEL_COMBO) != nullptr;
+    });
+}
+
+// A dialog owned by the main window: the About box when it has the version text, a message box otherwise.
+HWND FindOwnedDialog(HWND main, bool about) {
+    return FindTopLevel([main, about](HWND window) {
+        return GetWindow(window, GW_OWNER) == main && (GetDlgItem(window, IDC_VERSION_TEXT) != nullptr) == about;
+    });
+}
+
+HWND WaitFor(const std::function<HWND()>& find, int milliseconds) {
+    for (int waited = 0;; waited += 50) {
+        if (const HWND window = find()) {
+            return window;
+        }
+        if (waited >= milliseconds) {
+            return nullptr;
+        }
+        Sleep(50);
+    }
+}
+
+// Memory in the Velbrix process, for the list-view messages that carry pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, std::size_t size) : m_size(size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        if (m_process != nullptr) {
+            m_address = VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        }
+    }
+    ~RemoteBuffer() {
+        if (m_address != nullptr) {
+            VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        }
+        if (m_process != nullptr) {
+            CloseHandle(m_process);
+        }
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    bool Valid() const { return m_address != nullptr; }
+    char* Address(std::size_t offset = 0) const { return static_cast<char*>(m_address) + offset; }
+    void Write(const void* data, std::size_t size, std::size_t offset = 0) {
+        WriteProcessMemory(m_process, Address(offset), data, size, nullptr);
+    }
+    void Read(void* data, std::size_t size, std::size_t offset = 0) const {
+        ReadProcessMemory(m_process, Address(offset), data, size, nullptr);
+    }
+    std::wstring ReadText(std::size_t offset, std::size_t maxChars) const {
+        std::wstring text(maxChars, L'\0');
+        Read(text.data(), maxChars * sizeof(wchar_t), offset);
+        text.resize(wcsnlen(text.c_str(), maxChars));
+        return text;
+    }
+
+private:
+    std::size_t m_size;
+    HANDLE m_process = nullptr;
+    void* m_address = nullptr;
+};
+
+constexpr std::size_t CELL_CHARS = 1024;
+
+std::wstring CellText(HWND list, int row, int column) {
+    RemoteBuffer remote(list, sizeof(LVITEMW) + CELL_CHARS * sizeof(wchar_t));
+    if (!remote.Valid()) {
+        return L"<unreadable>";
+    }
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.Address(sizeof(LVITEMW)));
+    item.cchTextMax = CELL_CHARS;
+    remote.Write(&item, sizeof(item));
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.Address()));
+    return remote.ReadText(sizeof(LVITEMW), CELL_CHARS);
+}
+
+int ColumnCount(HWND list) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring ColumnHeading(HWND list, int column) {
+    RemoteBuffer remote(list, sizeof(LVCOLUMNW) + CELL_CHARS * sizeof(wchar_t));
+    if (!remote.Valid()) {
+        return L"<unreadable>";
+    }
+    LVCOLUMNW heading{};
+    heading.mask = LVCF_TEXT;
+    heading.pszText = reinterpret_cast<wchar_t*>(remote.Address(sizeof(LVCOLUMNW)));
+    heading.cchTextMax = CELL_CHARS;
+    remote.Write(&heading, sizeof(heading));
+    SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote.Address()));
+    return remote.ReadText(sizeof(LVCOLUMNW), CELL_CHARS);
+}
+
+int FocusedControlId(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) || info.hwndFocus == nullptr) {
+        return 0;
+    }
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+HWND FocusedWindow(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    return info.hwndFocus != nullptr ? info.hwndFocus : main;
+}
+
+int Number(const std::vector<std::wstring>& arguments, std::size_t index, int fallback) {
+    return index < arguments.size() ? static_cast<int>(wcstol(arguments[index].c_str(), nullptr, 0)) : fallback;
+}
+
+using Command = std::function<int(HWND main, const std::vector<std::wstring>& arguments)>;
+
+int PrintMessageBox(HWND box) {
+    Print(TextOf(box));
+    Print(TextOf(GetDlgItem(box, MESSAGE_BOX_TEXT)));
+    return 0;
+}
+
+const std::map<std::wstring, Command>& Commands() {
+    static const std::map<std::wstring, Command> commands = {
+        {L"title", [](HWND main, const auto&) { return Print(TextOf(main)), 0; }},
+        // id, class, enabled (1/0), caption of every control in tab order
+        {L"controls",
+         [](HWND main, const auto&) {
+             for (HWND child = GetWindow(main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                 Print(std::to_wstring(static_cast<short>(GetDlgCtrlID(child))) + L"\t" + ClassOf(child) + L"\t" +
+                       (IsWindowEnabled(child) ? L"1" : L"0") + L"\t" + TextOf(child));
+             }
+             return 0;
+         }},
+        // x y width height of every control in client coordinates
+        {L"layout",
+         [](HWND main, const auto&) {
+             for (HWND child = GetWindow(main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                 RECT rect;
+                 GetWindowRect(child, &rect);
+                 MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
+                 Print(std::to_wstring(static_cast<short>(GetDlgCtrlID(child))) + L" " + std::to_wstring(rect.left) +
+                       L" " + std::to_wstring(rect.top) + L" " + std::to_wstring(rect.right - rect.left) + L" " +
+                       std::to_wstring(rect.bottom - rect.top));
+             }
+             return 0;
+         }},
+        {L"rect",
+         [](HWND main, const auto&) {
+             RECT rect;
+             GetWindowRect(main, &rect);
+             Print(std::to_wstring(rect.right - rect.left) + L"x" + std::to_wstring(rect.bottom - rect.top) + L"+" +
+                   std::to_wstring(rect.left) + L"+" + std::to_wstring(rect.top));
+             return 0;
+         }},
+        {L"resize",
+         [](HWND main, const auto& arguments) {
+             SetWindowPos(main, nullptr, 0, 0, Number(arguments, 0, 800), Number(arguments, 1, 600),
+                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+             return 0;
+         }},
+        {L"focus", [](HWND main, const auto&) { return Print(std::to_wstring(FocusedControlId(main))), 0; }},
+        {L"combo",
+         [](HWND main, const auto&) {
+             const HWND combo = GetDlgItem(main, IDC_MODEL_COMBO);
+             Print(std::to_wstring(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+             const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+             for (WPARAM item = 0; item < static_cast<WPARAM>(count); ++item) {
+                 std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, item, 0)) + 1, L'\0');
+                 SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
+                 text.resize(wcslen(text.c_str()));
+                 Print(text);
+             }
+             return 0;
+         }},
+        {L"select-model",
+         [](HWND main, const auto& arguments) {
+             const HWND combo = GetDlgItem(main, IDC_MODEL_COMBO);
+             SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(Number(arguments, 0, 0)), 0);
+             SendMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_MODEL_COMBO, CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(combo));
+             return 0;
+         }},
+        // the selected line's index, then every line
+        {L"log",
+         [](HWND main, const auto&) {
+             const HWND log = GetDlgItem(main, IDC_LOG);
+             Print(std::to_wstring(SendMessageW(log, LB_GETCURSEL, 0, 0)));
+             const auto count = SendMessageW(log, LB_GETCOUNT, 0, 0);
+             for (WPARAM line = 0; line < static_cast<WPARAM>(count); ++line) {
+                 std::wstring text(static_cast<std::size_t>(SendMessageW(log, LB_GETTEXTLEN, line, 0)) + 1, L'\0');
+                 SendMessageW(log, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
+                 text.resize(wcslen(text.c_str()));
+                 Print(text);
+             }
+             return 0;
+         }},
+        // the extended style in hexadecimal, then width and heading of every column
+        {L"headers",
+         [](HWND main, const auto&) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             wchar_t style[16];
+             swprintf(style, 16, L"%#x", static_cast<unsigned>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0)));
+             Print(style);
+             for (int column = 0; column < ColumnCount(list); ++column) {
+                 Print(std::to_wstring(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)) + L"\t" +
+                       ColumnHeading(list, column));
+             }
+             return 0;
+         }},
+        // every row, its cells separated by tabs
+        {L"rows",
+         [](HWND main, const auto&) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+             const int columns = ColumnCount(list);
+             for (int row = 0; row < rows; ++row) {
+                 std::wstring line;
+                 for (int column = 0; column < columns; ++column) {
+                     line += (column ? L"\t" : L"") + CellText(list, row, column);
+                 }
+                 Print(line);
+             }
+             return 0;
+         }},
+        {L"select-row",
+         [](HWND main, const auto& arguments) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             const int row = Number(arguments, 0, 0);
+             RemoteBuffer remote(list, sizeof(LVITEMW));
+             if (!remote.Valid()) {
+                 return 1;
+             }
+             LVITEMW item{};
+             item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+             item.state = LVIS_SELECTED | LVIS_FOCUSED;
+             remote.Write(&item, sizeof(item));
+             SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote.Address()));
+             SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
+             return 0;
+         }},
+        // posted, so that a handler that opens a message box does not hold the driver
+        {L"press",
+         [](HWND main, const auto& arguments) {
+             const HWND button = GetDlgItem(main, Number(arguments, 0, 0));
+             return button != nullptr && PostMessageW(button, BM_CLICK, 0, 0) ? 0 : 1;
+         }},
+        // a key pressed while the focus is where it is: tab, escape, enter, up, down
+        {L"key",
+         [](HWND main, const auto& arguments) {
+             static const std::map<std::wstring, WPARAM> keys = {
+                 {L"tab", VK_TAB}, {L"escape", VK_ESCAPE}, {L"enter", VK_RETURN}, {L"up", VK_UP}, {L"down", VK_DOWN}};
+             const auto key = arguments.empty() ? keys.end() : keys.find(arguments[0]);
+             if (key == keys.end()) {
+                 return 2;
+             }
+             const HWND target = FocusedWindow(main);
+             PostMessageW(target, WM_KEYDOWN, key->second, 1);
+             PostMessageW(target, WM_KEYUP, key->second, 0xC0000001);
+             return 0;
+         }},
+        // the close box: the system command it sends
+        {L"close", [](HWND main, const auto&) { return PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1; }},
+        {L"minimise", [](HWND main, const auto&) { return ShowWindow(main, SW_MINIMIZE), 0; }},
+        {L"restore", [](HWND main, const auto&) { return ShowWindow(main, SW_RESTORE), 0; }},
+        {L"system-menu",
+         [](HWND main, const auto&) {
+             const HMENU menu = GetSystemMenu(main, FALSE);
+             const int count = menu ? GetMenuItemCount(menu) : -1;
+             if (count < 0) {
+                 return 1;
+             }
+             for (int position = 0; position < count; ++position) {
+                 wchar_t text[256] = {};
+                 MENUITEMINFOW item{};
+                 item.cbSize = sizeof(item);
+                 item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STRING;
+                 item.dwTypeData = text;
+                 item.cch = 256;
+                 GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item);
+                 Print(std::to_wstring(item.wID) + L"\t" + ((item.fType & MFT_SEPARATOR) ? L"-" : text));
+             }
+             return 0;
+         }},
+        // opens the system menu as Alt+Space does; "key up", "key enter" then work in it
+        {L"open-system-menu",
+         [](HWND main, const auto&) { return PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, L' ') ? 0 : 1; }},
+        {L"system-command",
+         [](HWND main, const auto& arguments) {
+             return PostMessageW(main, WM_SYSCOMMAND, static_cast<WPARAM>(Number(arguments, 0, 0)), 0) ? 0 : 1;
+         }},
+        // title, version text, OK caption and whether it shows an icon
+        {L"about",
+         [](HWND main, const auto&) {
+             const HWND about = WaitFor([main] { return FindOwnedDialog(main, true); }, 5000);
+             if (about == nullptr) {
+                 return 1;
+             }
+             Print(TextOf(about));
+             Print(TextOf(GetDlgItem(about, IDC_VERSION_TEXT)));
+             Print(TextOf(GetDlgItem(about, IDOK)));
+             HWND icon = nullptr;
+             for (HWND child = GetWindow(about, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                 if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static") {
+                     icon = child;
+                 }
+             }
+             Print(icon != nullptr && SendMessageW(icon, STM_GETICON, 0, 0) != 0 ? L"icon" : L"no icon");
+             return 0;
+         }},
+        {L"about-ok",
+         [](HWND main, const auto&) {
+             const HWND about = FindOwnedDialog(main, true);
+             return about != nullptr && PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0) ? 0 : 1;
+         }},
+        {L"about-gone",
+         [](HWND main, const auto&) {
+             for (int waited = 0; waited < 5000; waited += 50) {
+                 if (FindOwnedDialog(main, true) == nullptr) {
+                     return 0;
+                 }
+                 Sleep(50);
+             }
+             return 1;
+         }},
+        // caption and text of the message box the main window shows
+        {L"message-box",
+         [](HWND main, const auto& arguments) {
+             const HWND box = WaitFor([main] { return FindOwnedDialog(main, false); }, Number(arguments, 0, 5000));
+             return box == nullptr ? 1 : PrintMessageBox(box);
+         }},
+        {L"message-box-ok",
+         [](HWND main, const auto&) {
+             const HWND box = FindOwnedDialog(main, false);
+             return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;
+         }},
+    };
+    return commands;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        Print(L"usage: velbrix_driver wait [ms] | gone [ms] | COMMAND [ARGUMENTS]");
+        return 2;
+    }
+    const std::wstring command = argv[1];
+    const std::vector<std::wstring> arguments(argv + 2, argv + argc);
+
+    if (command == L"wait") {
+        return WaitFor(FindMainWindow, Number(arguments, 0, 20000)) != nullptr ? 0 : 1;
+    }
+    if (command == L"gone") {
+        for (int waited = 0; waited < Number(arguments, 0, 10000); waited += 50) {
+            if (FindMainWindow() == nullptr) {
+                return 0;
+            }
+            Sleep(50);
+        }
+        return 1;
+    }
+    const auto found = Commands().find(command);
+    if (found == Commands().end()) {
+        Print(L"unknown command " + command);
+        return 2;
+    }
+    const HWND main = FindMainWindow();
+    if (main == nullptr) {
+        Print(L"no Velbrix window");
+        return 1;
+    }
+    return found->second(main, arguments);
+}
