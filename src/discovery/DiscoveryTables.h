@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Configuration.h"
+
 constexpr int32_t PRINTER_TABLE_ROWS = 20;
 constexpr std::size_t DISCOVERED_RECORD_FIELDS = 4;
 constexpr std::size_t INSTALLED_RECORD_FIELDS = 5;
@@ -17,12 +19,31 @@ struct PrinterTable {
     int32_t Count = 0;
 };
 
-// The tables a search fills: the printers found on the network, and the printers of the selected model
-// already installed on this computer.
+// The tables a search fills: the printers found on the network (address, queue, IPP address, name of the
+// installed printer with that queue) and the printers of the selected model already installed on this
+// computer (address, queue, port name, printer name, driver name).
 struct DiscoveryTables {
     PrinterTable Discovered;
     PrinterTable Installed;
 };
 
+// The model chosen for the current search: the model list's index and the three texts of its ModelEntry.
+struct SelectedModel {
+    int32_t Index = 0;
+    std::wstring Model;
+    std::wstring DriverName;
+    std::wstring DriverPath;
+};
+
 // The state at dialog start-up: every row holds its fields as empty strings, both counts are 0.
 void ResetDiscoveryTables(DiscoveryTables& tables);
+
+// The state at the start of a search: every row empty, both counts 0.
+void ClearDiscoveryTables(DiscoveryTables& tables);
+
+// Appends a record in the row at the count; a full table takes nothing and answers false.
+bool AppendRecord(PrinterTable& table, PrinterRecord record);
+
+// Takes the model list's index; for any index but the prompt (0) the three texts are emptied and then filled
+// from the ModelTable entry under that index, if there is one. Answers whether the entry was found.
+bool FillSelectedModel(SelectedModel& selected, int32_t index, const ModelTable& models);

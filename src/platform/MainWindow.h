@@ -32,4 +32,12 @@ public:
     virtual uint32_t PrinterListExtendedStyle() = 0;
     virtual void SetPrinterListExtendedStyle(uint32_t style) = 0;
     virtual void PrinterListInsertColumn(int index, const std::wstring& heading, int width) = 0;
+    virtual int PrinterListRowCount() = 0;
+    // A row with an empty first column, at index.
+    virtual void PrinterListInsertRow(int index) = 0;
+    virtual void PrinterListSetCell(int row, int column, const std::wstring& text) = 0;
+    virtual void PrinterListClear() = 0;
+
+    // Paints what has changed at once, while the handler is still running.
+    virtual void Repaint() = 0;
 };

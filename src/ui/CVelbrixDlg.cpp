@@ -5,16 +5,18 @@
 #include "resource.h"
 #include "ui/CAboutDlg.h"
 
-CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProfile& profile,
-                         Configuration& configuration, DiscoveryTables& tables)
-    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_profile(profile), m_configuration(configuration),
-      m_tables(tables), m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
+CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProfile& profile, ProcessState& state)
+    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_profile(profile), m_state(state),
+      m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
 
 CVelbrixDlg::~CVelbrixDlg() = default;
 
 BOOL CVelbrixDlg::OnInitDialog() {
     m_window = std::make_unique<Win32MainWindow>(Handle(), m_icon);
-    m_dialog = std::make_unique<MainDialog>(*m_window, m_catalogue, m_profile, m_configuration, m_tables);
+    m_dialog =
+        std::make_unique<MainDialog>(*m_window, m_catalogue, m_profile, m_state.configuration, m_state.discovery);
+    m_results = std::make_unique<DiscoveryResults>(*m_window, m_catalogue, m_state.handoff, m_state.discovery,
+                                                   m_state.selectedModel, m_sleeper);
     return m_dialog->OnInitDialog() ? TRUE : FALSE;
 }
 
@@ -29,6 +31,11 @@ bool CVelbrixDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
         return false;
     case WM_PAINT:
         return OnPaint();
+    case WM_MDNS_PACKET:
+        m_results->OnMdnsPacket();
+        SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
+        result = TRUE;
+        return true;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<INT_PTR>(m_icon);
         return true;

@@ -2,20 +2,20 @@
 
 #include <memory>
 
-#include "app/Configuration.h"
-#include "discovery/DiscoveryTables.h"
+#include "app/ProcessState.h"
+#include "discovery/DiscoveryResults.h"
 #include "platform/Profile.h"
 #include "platform/win32/Dialog.h"
 #include "platform/win32/Win32MainWindow.h"
+#include "platform/win32/Win32Sleeper.h"
 #include "ui/MainDialog.h"
 #include "ui/MessageCatalogue.h"
 
-// The main dialog's window: it receives the window messages and hands each to the handler of MainDialog
-// that owns it.
+// The main dialog's window: it receives the window messages and hands each to the logic object that owns
+// that flow.
 class CVelbrixDlg final : public CDialog {
 public:
-    CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProfile& profile, Configuration& configuration,
-                DiscoveryTables& tables);
+    CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProfile& profile, ProcessState& state);
     ~CVelbrixDlg() override;
 
 protected:
@@ -27,9 +27,10 @@ private:
 
     const MessageCatalogue& m_catalogue;
     IProfile& m_profile;
-    Configuration& m_configuration;
-    DiscoveryTables& m_tables;
+    ProcessState& m_state;
     HICON m_icon;
+    Win32Sleeper m_sleeper;
     std::unique_ptr<Win32MainWindow> m_window;
     std::unique_ptr<MainDialog> m_dialog;
+    std::unique_ptr<DiscoveryResults> m_results;
 };

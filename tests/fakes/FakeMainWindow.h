@@ -28,6 +28,8 @@ public:
     int modelSelection = -1;
     uint32_t extendedStyle = 0;
     std::vector<Column> columns;
+    std::vector<std::vector<std::wstring>> rows;
+    int repaints = 0;
 
     bool HasSystemMenu() override { return hasSystemMenu; }
     void AppendSystemMenuSeparator() override { AppendMenu(0, L""); }
@@ -60,8 +62,18 @@ public:
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override {
         columns.insert(columns.begin() + index, Column{heading, width});
     }
+    int PrinterListRowCount() override { return static_cast<int>(rows.size()); }
+    void PrinterListInsertRow(int index) override { rows.insert(rows.begin() + index, std::vector<std::wstring>(6)); }
+    void PrinterListSetCell(int row, int column, const std::wstring& text) override {
+        rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = VisibleText(text);
+    }
+    void PrinterListClear() override { rows.clear(); }
+    void Repaint() override { ++repaints; }
 
 private:
+    // A list view shows a text up to its first zero character.
+    static std::wstring VisibleText(const std::wstring& text) { return text.substr(0, text.find(L'\0')); }
+
     void AppendMenu(uint32_t id, const std::wstring& text) {
         systemMenu.push_back(text);
         systemMenuIds.push_back(id);

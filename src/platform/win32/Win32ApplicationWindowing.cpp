@@ -19,7 +19,6 @@ void Win32ApplicationWindowing::RunMainDialog(uint16_t threadLanguage) {
     Win32StringResources resources(m_instance);
     const MessageCatalogue catalogue(resources, threadLanguage);
     Win32Profile profile;
-    ProcessState& state = TheProcessState();
-    CVelbrixDlg dialog(m_instance, catalogue, profile, state.configuration, state.discovery);
+    CVelbrixDlg dialog(m_instance, catalogue, profile, TheProcessState());
     dialog.DoModal(nullptr);
 }

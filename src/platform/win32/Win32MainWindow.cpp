@@ -82,3 +82,30 @@ void Win32MainWindow::PrinterListInsertColumn(int index, const std::wstring& hea
     column.iSubItem = index;
     SendToControl(IDC_PRINTER_LIST, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
+
+int Win32MainWindow::PrinterListRowCount() {
+    return static_cast<int>(SendToControl(IDC_PRINTER_LIST, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void Win32MainWindow::PrinterListInsertRow(int index) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(L"");
+    SendToControl(IDC_PRINTER_LIST, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32MainWindow::PrinterListSetCell(int row, int column, const std::wstring& text) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    SendToControl(IDC_PRINTER_LIST, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32MainWindow::PrinterListClear() {
+    SendToControl(IDC_PRINTER_LIST, LVM_DELETEALLITEMS, 0, 0);
+}
+
+void Win32MainWindow::Repaint() {
+    UpdateWindow(m_window);
+}

@@ -25,6 +25,11 @@ public:
     uint32_t PrinterListExtendedStyle() override;
     void SetPrinterListExtendedStyle(uint32_t style) override;
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override;
+    int PrinterListRowCount() override;
+    void PrinterListInsertRow(int index) override;
+    void PrinterListSetCell(int row, int column, const std::wstring& text) override;
+    void PrinterListClear() override;
+    void Repaint() override;
 
 private:
     LRESULT SendToControl(int controlId, UINT message, WPARAM wParam, LPARAM lParam);
