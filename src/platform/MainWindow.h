@@ -40,4 +40,18 @@ public:
 
     // Paints what has changed at once, while the handler is still running.
     virtual void Repaint() = 0;
+
+    // The model list's selected position, -1 when nothing is selected.
+    virtual int ModelListSelection() = 0;
+    virtual void FocusControl(int controlId) = 0;
+
+    enum class BoxIcon { None, Warning, Information };
+    // A modal box with an OK button, owned by the main window; the window thread goes on handling timers
+    // and the packet message while it is open.
+    virtual void ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon) = 0;
+
+    virtual void StartTimer(uint32_t timerId, uint32_t milliseconds) = 0;
+    virtual void StopTimer(uint32_t timerId) = 0;
+    // Asks the top-level window with exactly this title, if there is one, to close.
+    virtual void CloseWindowTitled(const std::wstring& title) = 0;
 };

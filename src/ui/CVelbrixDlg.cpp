@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/ProgramPaths.h"
 #include "resource.h"
 #include "ui/CAboutDlg.h"
 
@@ -17,6 +18,10 @@ BOOL CVelbrixDlg::OnInitDialog() {
         std::make_unique<MainDialog>(*m_window, m_catalogue, m_profile, m_state.configuration, m_state.discovery);
     m_results = std::make_unique<DiscoveryResults>(*m_window, m_catalogue, m_state.handoff, m_state.discovery,
                                                    m_state.selectedModel, m_sleeper);
+    m_launcher = std::make_unique<Win32ListenerLauncher>(Handle(), m_state.handoff);
+    m_search = std::make_unique<SearchControl>(*m_window, m_catalogue, m_state.configuration, m_state.discovery,
+                                               m_state.selectedModel, m_state.handoff, m_spooler, *m_launcher,
+                                               ApplicationNameFromExecutablePath(m_profile.ExecutablePath()));
     return m_dialog->OnInitDialog() ? TRUE : FALSE;
 }
 
@@ -31,6 +36,17 @@ bool CVelbrixDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
         return false;
     case WM_PAINT:
         return OnPaint();
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_SEARCH && HIWORD(wParam) == BN_CLICKED) {
+            m_search->OnSearch();
+            result = TRUE;
+            return true;
+        }
+        return CDialog::HandleMessage(message, wParam, lParam, result);
+    case WM_TIMER:
+        m_search->OnTimer(static_cast<uint32_t>(wParam));
+        result = TRUE;
+        return true;
     case WM_MDNS_PACKET:
         m_results->OnMdnsPacket();
         SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);

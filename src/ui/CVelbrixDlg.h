@@ -4,9 +4,12 @@
 
 #include "app/ProcessState.h"
 #include "discovery/DiscoveryResults.h"
+#include "discovery/SearchControl.h"
 #include "platform/Profile.h"
 #include "platform/win32/Dialog.h"
+#include "platform/win32/Win32ListenerLauncher.h"
 #include "platform/win32/Win32MainWindow.h"
+#include "platform/win32/Win32PrinterSpooler.h"
 #include "platform/win32/Win32Sleeper.h"
 #include "ui/MainDialog.h"
 #include "ui/MessageCatalogue.h"
@@ -33,4 +36,7 @@ private:
     std::unique_ptr<Win32MainWindow> m_window;
     std::unique_ptr<MainDialog> m_dialog;
     std::unique_ptr<DiscoveryResults> m_results;
+    Win32PrinterSpooler m_spooler;
+    std::unique_ptr<Win32ListenerLauncher> m_launcher;
+    std::unique_ptr<SearchControl> m_search;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,6 +31,18 @@ public:
     std::vector<Column> columns;
     std::vector<std::vector<std::wstring>> rows;
     int repaints = 0;
+    int modelListSelection = 0;
+    int focusedControl = 2;
+    struct Box {
+        std::wstring text;
+        std::wstring caption;
+        BoxIcon icon;
+    };
+    std::vector<Box> boxes;
+    // While a box is open, the window thread goes on handling messages: a test runs them here.
+    std::function<void()> whileBoxIsOpen;
+    std::map<uint32_t, uint32_t> timers;
+    std::vector<std::wstring> closedTitles;
 
     bool HasSystemMenu() override { return hasSystemMenu; }
     void AppendSystemMenuSeparator() override { AppendMenu(0, L""); }
@@ -69,6 +82,17 @@ public:
     }
     void PrinterListClear() override { rows.clear(); }
     void Repaint() override { ++repaints; }
+    int ModelListSelection() override { return modelListSelection; }
+    void FocusControl(int controlId) override { focusedControl = controlId; }
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon) override {
+        boxes.push_back({text, caption, icon});
+        if (whileBoxIsOpen) {
+            whileBoxIsOpen();
+        }
+    }
+    void StartTimer(uint32_t timerId, uint32_t milliseconds) override { timers[timerId] = milliseconds; }
+    void StopTimer(uint32_t timerId) override { timers.erase(timerId); }
+    void CloseWindowTitled(const std::wstring& title) override { closedTitles.push_back(title); }
 
 private:
     // A list view shows a text up to its first zero character.

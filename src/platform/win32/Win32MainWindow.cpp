@@ -109,3 +109,32 @@ void Win32MainWindow::PrinterListClear() {
 void Win32MainWindow::Repaint() {
     UpdateWindow(m_window);
 }
+
+int Win32MainWindow::ModelListSelection() {
+    return static_cast<int>(SendToControl(IDC_MODEL_COMBO, CB_GETCURSEL, 0, 0));
+}
+
+void Win32MainWindow::FocusControl(int controlId) {
+    SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(m_window, controlId)), TRUE);
+}
+
+void Win32MainWindow::ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon) {
+    const UINT iconStyle = icon == BoxIcon::Warning       ? MB_ICONEXCLAMATION
+                           : icon == BoxIcon::Information ? MB_ICONINFORMATION
+                                                          : 0;
+    MessageBoxW(m_window, text.c_str(), caption.c_str(), MB_OK | iconStyle);
+}
+
+void Win32MainWindow::StartTimer(uint32_t timerId, uint32_t milliseconds) {
+    SetTimer(m_window, timerId, milliseconds, nullptr);
+}
+
+void Win32MainWindow::StopTimer(uint32_t timerId) {
+    KillTimer(m_window, timerId);
+}
+
+void Win32MainWindow::CloseWindowTitled(const std::wstring& title) {
+    if (const HWND window = FindWindowW(nullptr, title.c_str())) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+}

@@ -30,6 +30,12 @@ public:
     void PrinterListSetCell(int row, int column, const std::wstring& text) override;
     void PrinterListClear() override;
     void Repaint() override;
+    int ModelListSelection() override;
+    void FocusControl(int controlId) override;
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon) override;
+    void StartTimer(uint32_t timerId, uint32_t milliseconds) override;
+    void StopTimer(uint32_t timerId) override;
+    void CloseWindowTitled(const std::wstring& title) override;
 
 private:
     LRESULT SendToControl(int controlId, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,70 @@
+#include "discovery/MdnsListener.h"
+
+#include <algorithm>
+
+namespace {
+
+// "客户端地址：" (client address) in the GBK code page.
+const std::string CLIENT_ADDRESS_GBK = "\xBF\xCD\xBB\xA7\xB6\xCB\xB5\xD8\xD6\xB7\xA3\xBA";
+
+void Trace(IStandardOutput& output, const std::string& sender, const DatagramBytes& buffer) {
+    output.Write(CLIENT_ADDRESS_GBK + sender);
+    output.WriteLineEnd();
+    const auto firstZero = std::find(buffer.begin(), buffer.end(), uint8_t{0});
+    if (firstZero != buffer.begin()) {
+        output.Write(std::string(buffer.begin(), firstZero));
+    }
+}
+
+int32_t ListenAndForward(ListenerContext& context) {
+    IMdnsSocket& socket = context.socket;
+    if (!socket.CreateSocket()) {
+        return LISTENER_EXIT_SOCKET_FAILED;
+    }
+    if (!socket.SetReuseAddress()) {
+        socket.CloseSocket();
+        return LISTENER_EXIT_SOCKET_FAILED;
+    }
+    context.output.Write("Setting SO_REUSEADDR...OK.");
+    context.output.WriteLineEnd();
+    if (!socket.Bind(MDNS_PORT)) {
+        socket.CloseSocket();
+        return LISTENER_EXIT_SOCKET_FAILED;
+    }
+    socket.JoinGroup(MDNS_GROUP);
+    socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
+
+    DatagramBytes buffer{};
+    while (context.handoff.StopSearch.load() != 1) {
+        buffer.fill(0);
+        std::string sender;
+        const int received = socket.Receive(buffer, sender);
+        if (received <= 0) {
+            continue;
+        }
+        Trace(context.output, sender, buffer);
+        const HandOffResult result = ListenerHandOff(context.handoff, context.search, sender, buffer, context.sleeper,
+                                                     context.sendPacketMessage);
+        if (result == HandOffResult::Retired) {
+            // A later search has its own listener; this one forwards nothing more.
+            break;
+        }
+    }
+    socket.CloseSocket();
+    return LISTENER_EXIT_OK;
+}
+
+} // namespace
+
+int32_t MdnsListenerThread(ListenerContext& context) {
+    if (!context.socket.InitialiseComponentRuntime()) {
+        return LISTENER_EXIT_OK;
+    }
+    int32_t exitCode = LISTENER_EXIT_SOCKET_FAILED;
+    if (context.socket.StartSocketLibrary()) {
+        exitCode = ListenAndForward(context);
+        context.socket.StopSocketLibrary();
+    }
+    context.socket.UninitialiseComponentRuntime();
+    return exitCode;
+}

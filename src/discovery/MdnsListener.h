@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "discovery/PacketHandoff.h"
+#include "platform/MdnsSocket.h"
+#include "platform/Threading.h"
+
+constexpr uint16_t MDNS_PORT = 5353;
+constexpr char MDNS_GROUP[] = "224.0.0.251";
+
+// The one question a search asks: PTR records of _ipp._tcp.local, class IN, answers by multicast.
+constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // header: one question
+    0x04, '_',  'i',  'p',  'p',  0x04, '_',  't',  'c',  'p',              // _ipp._tcp
+    0x05, 'l',  'o',  'c',  'a',  'l',  0x00,                               // .local
+    0x00, 0x0C,                                                             // type PTR
+    0x00, 0x01,                                                             // class IN
+};
+
+constexpr int32_t LISTENER_EXIT_OK = 0;
+constexpr int32_t LISTENER_EXIT_SOCKET_FAILED = -1;
+
+// Everything one listener thread works with; search is the number of the search it belongs to.
+struct ListenerContext {
+    IMdnsSocket& socket;
+    IStandardOutput& output;
+    ISleeper& sleeper;
+    DiscoveryHandoff& handoff;
+    uint32_t search;
+    // Sends the packet message to the main window and returns once it has been handled.
+    std::function<void()> sendPacketMessage;
+};
+
+// The listener of one search: joins the mDNS group, asks its question once, then hands every datagram that
+// reaches the port to the window thread until the search is stopped. Returns the thread's exit code.
+int32_t MdnsListenerThread(ListenerContext& context);

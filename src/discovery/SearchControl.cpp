@@ -1,0 +1,97 @@
+#include "discovery/SearchControl.h"
+
+#include "discovery/Inventory.h"
+#include "resource.h"
+
+namespace {
+
+constexpr int EXIT_BUTTON = 2; // IDCANCEL
+
+} // namespace
+
+SearchControl::SearchControl(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
+                             DiscoveryTables& tables, SelectedModel& selected, DiscoveryHandoff& handoff,
+                             IPrinterSpooler& spooler, IListenerLauncher& launcher, std::wstring applicationName)
+    : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_tables(tables), m_selected(selected),
+      m_handoff(handoff), m_spooler(spooler), m_launcher(launcher), m_applicationName(std::move(applicationName)),
+      m_log(window) {}
+
+void SearchControl::EnableCommandButtons(bool enabled) {
+    for (const int button : {IDC_SEARCH, IDC_INSTALL, EXIT_BUTTON}) {
+        m_window.EnableControl(button, enabled);
+    }
+}
+
+void SearchControl::Box(const std::wstring& text, IMainWindow::BoxIcon icon) {
+    m_window.ShowMessageBox(text, m_applicationName, icon);
+}
+
+void SearchControl::LogMessage(int id) {
+    m_log.Append(m_catalogue.Text(id));
+}
+
+void SearchControl::OnSearch() {
+    // The list and both tables are emptied before the choice is looked at, whatever it turns out to be.
+    m_window.PrinterListClear();
+    ClearDiscoveryTables(m_tables);
+
+    const int32_t index = m_window.ModelListSelection();
+    if (index == 0) {
+        m_selected.Index = 0;
+        Box(m_catalogue.Text(117), IMainWindow::BoxIcon::Warning);
+        m_window.FocusControl(IDC_MODEL_COMBO);
+        return;
+    }
+    if (!FillSelectedModel(m_selected, index, m_configuration.Models)) {
+        Box(m_catalogue.Text(118), IMainWindow::BoxIcon::Warning);
+        return;
+    }
+
+    EnableCommandButtons(false);
+    m_log.Clear();
+    m_log.Append(m_catalogue.Text(119) + m_configuration.Models.at(index));
+    LogMessage(120);
+
+    const InventoryResult inventory = TakeInventory(m_spooler, m_selected.DriverName, m_tables.Installed);
+    if (!inventory.Succeeded) {
+        const std::wstring line = InventoryErrorLine(inventory.ErrorCode);
+        m_log.Append(line);
+        Box(line, IMainWindow::BoxIcon::None);
+        EnableCommandButtons(true);
+        return;
+    }
+    m_log.Append(m_catalogue.Format(121, {inventory.Enumerated, inventory.Recorded}));
+
+    m_window.StartTimer(TIMER_SEARCH, m_configuration.SearchDuration * 1000);
+
+    // Counting the search up retires every listener of an earlier one: it forwards nothing more.
+    const uint32_t search = m_handoff.CurrentSearch.fetch_add(1) + 1;
+    m_handoff.StopSearch.store(0);
+    if (m_launcher.StartListener(search)) {
+        LogMessage(123);
+        return;
+    }
+    // The timer goes on running: its expiry still ends the search as usual.
+    Box(m_catalogue.Text(122), IMainWindow::BoxIcon::Warning);
+    LogMessage(122);
+    EnableCommandButtons(true);
+}
+
+void SearchControl::OnTimer(uint32_t timerId) {
+    if (timerId == TIMER_SEARCH) {
+        StopDiscovery(m_handoff);
+        EnableCommandButtons(true);
+        m_window.StopTimer(TIMER_SEARCH);
+        if (m_tables.Discovered.Count == 0) {
+            LogMessage(124);
+            Box(m_catalogue.Text(124), IMainWindow::BoxIcon::Warning);
+        } else {
+            const std::wstring line = m_catalogue.Format(125, {m_tables.Discovered.Count});
+            m_log.Append(line);
+            Box(line, IMainWindow::BoxIcon::Information);
+        }
+    } else if (timerId == TIMER_INSTALL_NOTICE) {
+        m_window.CloseWindowTitled(m_catalogue.Text(126));
+        m_window.StopTimer(TIMER_INSTALL_NOTICE);
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Configuration.h"
+#include "discovery/DiscoveryTables.h"
+#include "discovery/PacketHandoff.h"
+#include "platform/ListenerLauncher.h"
+#include "platform/MainWindow.h"
+#include "platform/PrinterSpooler.h"
+#include "ui/LogPane.h"
+#include "ui/MessageCatalogue.h"
+
+constexpr uint32_t TIMER_SEARCH = 1;
+constexpr uint32_t TIMER_INSTALL_NOTICE = 2;
+
+// The search button and the end of a search: checks the model, takes stock of the installed printers, and
+// opens a window of SearchDuration seconds in which the listener fills the printer list.
+class SearchControl {
+public:
+    SearchControl(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
+                  DiscoveryTables& tables, SelectedModel& selected, DiscoveryHandoff& handoff, IPrinterSpooler& spooler,
+                  IListenerLauncher& launcher, std::wstring applicationName);
+
+    void OnSearch();
+    void OnTimer(uint32_t timerId);
+
+private:
+    void EnableCommandButtons(bool enabled);
+    void Box(const std::wstring& text, IMainWindow::BoxIcon icon);
+    void LogMessage(int id);
+
+    IMainWindow& m_window;
+    const MessageCatalogue& m_catalogue;
+    const Configuration& m_configuration;
+    DiscoveryTables& m_tables;
+    SelectedModel& m_selected;
+    DiscoveryHandoff& m_handoff;
+    IPrinterSpooler& m_spooler;
+    IListenerLauncher& m_launcher;
+    std::wstring m_applicationName;
+    LogPane m_log;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+// Starts the listener thread of a search, at normal priority, running at once; nobody waits for it.
+class IListenerLauncher {
+public:
+    virtual ~IListenerLauncher() = default;
+    // Answers whether the thread started.
+    virtual bool StartListener(uint32_t search) = 0;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/MdnsSocket.h"
+
+// A socket that plays a script of receives and notes every call in order.
+class FakeMdnsSocket final : public IMdnsSocket {
+public:
+    struct Arrival {
+        std::string bytes; // what the sender sent, up to any length
+        std::string sender;
+        bool fails = false;
+    };
+
+    std::set<std::string> failing; // the calls, as noted, that fail
+    std::deque<Arrival> arrivals;
+    // Runs before each receive returns its arrival; with no arrival left, it must end the loop (StopSearch).
+    std::function<void(std::size_t receiveNumber)> onReceive;
+    std::vector<std::string> calls;
+    std::vector<uint8_t> sent;
+    std::string sentTo;
+    std::size_t receives = 0;
+
+    bool InitialiseComponentRuntime() override { return Call("component runtime"); }
+    void UninitialiseComponentRuntime() override { Call("end component runtime"); }
+    bool StartSocketLibrary() override { return Call("socket library"); }
+    void StopSocketLibrary() override { Call("end socket library"); }
+    bool CreateSocket() override { return Call("socket"); }
+    bool SetReuseAddress() override { return Call("reuse address"); }
+    bool Bind(uint16_t port) override { return Call("bind " + std::to_string(port)); }
+    bool JoinGroup(const std::string& group) override { return Call("join " + group); }
+    bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {
+        sent.assign(datagram.begin(), datagram.end());
+        sentTo = address + ":" + std::to_string(port);
+        return Call("send");
+    }
+    int Receive(std::span<uint8_t> buffer, std::string& sender) override {
+        ++receives;
+        if (onReceive) {
+            onReceive(receives);
+        }
+        if (arrivals.empty()) {
+            return -1;
+        }
+        const Arrival arrival = arrivals.front();
+        arrivals.pop_front();
+        // The platform fails a datagram longer than the buffer instead of cutting it.
+        if (arrival.fails || arrival.bytes.size() > buffer.size()) {
+            return -1;
+        }
+        std::copy(arrival.bytes.begin(), arrival.bytes.end(), buffer.begin());
+        sender = arrival.sender;
+        return static_cast<int>(arrival.bytes.size());
+    }
+    void CloseSocket() override { Call("close"); }
+
+private:
+    bool Call(const std::string& name) {
+        calls.push_back(name);
+        return failing.count(name) == 0;
+    }
+};
+
+class FakeStandardOutput final : public IStandardOutput {
+public:
+    std::string written;
+    void Write(const std::string& bytes) override { written += bytes; }
+    void WriteLineEnd() override { written += "\n"; }
+};
