@@ -77,6 +77,7 @@ screenshot() {
 }
 
 finish() {
+    stop_simulator
     if [ -n "$VELBRIX_PID" ]; then
         kill "$VELBRIX_PID" 2>/dev/null
         wait "$VELBRIX_PID" 2>/dev/null
@@ -84,3 +85,67 @@ finish() {
     echo "  $E2E_SCENARIO: $((e2e_checks - e2e_failures)) of $e2e_checks checks passed"
     [ "$e2e_failures" -eq 0 ]
 }
+
+SIMULATOR_PID=""
+
+# A velbrix.ini with the models given as NAME=DRIVER, and a search time.
+velbrix_ini() {
+    local duration=$1 count=$(($# - 1)) n=0 text
+    shift
+    text="[COMMON]\r\nPrinterModelNums=$count\r\nSearchDuration=$duration\r\n"
+    for model in "$@"; do
+        n=$((n + 1))
+        text+="[PRT$n]\r\nPrinterModel=${model%%=*}\r\nPrinterDriverName=${model#*=}\r\nPrinterDriverPath=drivers\\\\$n.inf\r\n"
+    done
+    printf '%s' "$text"
+}
+
+# Simulated printers on the session's LAN (see tools/printer-simulator for the arguments).
+start_simulator() {
+    [ -n "${VELBRIX_LAN_NS:-}" ] || { check "the session has a LAN" "no" "yes"; return 1; }
+    local ready="$E2E_ARTIFACTS/simulator.ready"
+    rm -f "$ready"
+    ip netns exec "$VELBRIX_LAN_NS" python3 tools/printer-simulator --log "$E2E_ARTIFACTS/simulator.log" \
+        --ready "$ready" "$@" &
+    SIMULATOR_PID=$!
+    for _ in $(seq 1 100); do
+        [ -f "$ready" ] && return 0
+        sleep 0.05
+    done
+    check "the printer simulator listens" "no" "yes"
+    return 1
+}
+
+stop_simulator() {
+    if [ -n "$SIMULATOR_PID" ]; then
+        kill "$SIMULATOR_PID" 2>/dev/null
+        wait "$SIMULATOR_PID" 2>/dev/null
+        SIMULATOR_PID=""
+    fi
+}
+
+# An installed printer in the prefix's spooler, as Wine's spooler reads it from the registry.
+seed_printer() {
+    local key="HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\$1"
+    tests/e2e/wine-exec reg add "$key" /v Name /d "$1" /f >/dev/null 2>&1
+    tests/e2e/wine-exec reg add "$key" /v Port /d "$2" /f >/dev/null 2>&1
+    tests/e2e/wine-exec reg add "$key" /v "Printer Driver" /d "$3" /f >/dev/null 2>&1
+    tests/e2e/wine-exec reg add "$key" /v "Print Processor" /d WinPrint /f >/dev/null 2>&1
+    tests/e2e/wine-exec reg add "$key" /v Datatype /d RAW /f >/dev/null 2>&1
+}
+
+# The mDNS sockets of this session's Velbrix exist in the session's namespace and nowhere else.
+check_mdns_inside() {
+    local inside outside
+    inside=$(ss -Huanp 'sport = :5353' | grep -c "pid=$VELBRIX_WINESERVER_PID,")
+    outside=$(nsenter --net="/proc/$VELBRIX_HOST_PID/ns/net" ss -Huanp 'sport = :5353' &&
+        echo looked) || outside="could not look"
+    [ "$outside" != "could not look" ] && outside=$(echo "$outside" | grep -c "pid=$VELBRIX_WINESERVER_PID,")
+    check "the mDNS socket is bound inside the session's namespace" "$([ "$inside" -gt 0 ] && echo yes)" yes
+    check "no mDNS socket of the session on the host's network" "$outside" 0
+}
+
+# The number of mDNS sockets of this session's wineserver: one per listener still alive.
+mdns_sockets() { ss -Huanp 'sport = :5353' | grep -c "pid=$VELBRIX_WINESERVER_PID,"; }
+
+now() { date +%s.%N; }

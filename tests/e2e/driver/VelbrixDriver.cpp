@@ -190,10 +190,51 @@ int Number(const std::vector<std::wstring>& arguments, std::size_t index, int fa
 
 using Command = std::function<int(HWND main, const std::vector<std::wstring>& arguments)>;
 
+// The kind of icon a message box shows, told by the colours on the screen: the warning sign is yellow, the
+// information sign blue. Icon handles of another process can't be compared with ours.
+std::wstring MessageBoxIconKind(HWND box) {
+    HWND icon = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            IsWindowVisible(child)) {
+            icon = child;
+        }
+    }
+    if (icon == nullptr) {
+        return L"none";
+    }
+    RECT rect;
+    GetWindowRect(icon, &rect);
+    const HDC screen = GetDC(nullptr);
+    int yellow = 0;
+    int blue = 0;
+    for (LONG y = rect.top; y < rect.bottom; ++y) {
+        for (LONG x = rect.left; x < rect.right; ++x) {
+            const COLORREF colour = GetPixel(screen, x, y);
+            const int red = GetRValue(colour), green = GetGValue(colour), bluePart = GetBValue(colour);
+            yellow += red > 180 && green > 140 && bluePart < 110;
+            blue += bluePart > 150 && red < 120;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return yellow > blue ? L"warning" : blue > yellow ? L"information" : L"unknown";
+}
+
 int PrintMessageBox(HWND box) {
     Print(TextOf(box));
     Print(TextOf(GetDlgItem(box, MESSAGE_BOX_TEXT)));
+    Print(MessageBoxIconKind(box));
     return 0;
+}
+
+std::wstring UnixTimeNow() {
+    FILETIME now;
+    GetSystemTimePreciseAsFileTime(&now);
+    const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    const ULONGLONG sinceEpoch = ticks - 116444736000000000ULL; // 100 ns units since 1970
+    wchar_t text[64];
+    swprintf(text, 64, L"%llu.%06llu", sinceEpoch / 10000000ULL, (sinceEpoch % 10000000ULL) / 10ULL);
+    return text;
 }
 
 const std::map<std::wstring, Command>& Commands() {
@@ -298,6 +339,58 @@ const std::map<std::wstring, Command>& Commands() {
                  Print(line);
              }
              return 0;
+         }},
+        // waits until the list holds at least N rows; each time the count grows it prints the time (seconds
+        // since 1970) and the count
+        {L"wait-rows",
+         [](HWND main, const auto& arguments) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             const int wanted = Number(arguments, 0, 1);
+             const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(Number(arguments, 1, 10000));
+             LRESULT seen = 0;
+             for (;;) {
+                 const auto count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+                 if (count > seen) {
+                     Print(UnixTimeNow() + L" " + std::to_wstring(count));
+                     seen = count;
+                 }
+                 if (count >= wanted) {
+                     return 0;
+                 }
+                 if (GetTickCount64() > deadline) {
+                     return 1;
+                 }
+                 Sleep(1);
+             }
+         }},
+        // for SECONDS, asks the window thread to answer an empty message over and over; prints how many it
+        // answered, the mean and the longest wait in milliseconds
+        {L"responsiveness",
+         [](HWND main, const auto& arguments) {
+             LARGE_INTEGER frequency, start, stop;
+             QueryPerformanceFrequency(&frequency);
+             const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(Number(arguments, 0, 5)) * 1000;
+             double total = 0, longest = 0;
+             int answered = 0;
+             while (GetTickCount64() < end) {
+                 DWORD_PTR ignored = 0;
+                 QueryPerformanceCounter(&start);
+                 if (SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) == 0) {
+                     break;
+                 }
+                 QueryPerformanceCounter(&stop);
+                 const double waited = 1000.0 * static_cast<double>(stop.QuadPart - start.QuadPart) /
+                                       static_cast<double>(frequency.QuadPart);
+                 total += waited;
+                 longest = waited > longest ? waited : longest;
+                 ++answered;
+                 Sleep(10);
+             }
+             wchar_t line[128];
+             swprintf(line, 128, L"answered=%d mean_ms=%.2f max_ms=%.2f", answered, answered ? total / answered : 0.0,
+                      longest);
+             Print(line);
+             return answered > 0 ? 0 : 1;
          }},
         {L"select-row",
          [](HWND main, const auto& arguments) {
