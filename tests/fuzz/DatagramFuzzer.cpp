@@ -9,16 +9,7 @@
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeStringResources.h"
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
+#include "fuzz/FuzzRequire.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const wchar_t* models[] = {L"M1", L"", L"vantrel", L"_9108"};

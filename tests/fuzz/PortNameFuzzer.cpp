@@ -8,16 +8,7 @@
 #include <string>
 
 #include "discovery/IppAddress.h"
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
+#include "fuzz/FuzzRequire.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The bytes as 16-bit characters, so that characters beyond 8 bits occur as well.
