@@ -408,6 +408,34 @@ const std::map<std::wstring, Command>& Commands() {
              SendMessageW(list, LVM_SETSELECTIONMARK, 0, row);
              return 0;
          }},
+        {L"selected-row",
+         [](HWND main, const auto&) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             Print(std::to_wstring(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
+             return 0;
+         }},
+        // a double click on row N, as the mouse gives it to the list
+        {L"double-click-row",
+         [](HWND main, const auto& arguments) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             RemoteBuffer remote(list, sizeof(RECT));
+             if (!remote.Valid()) {
+                 return 1;
+             }
+             RECT rect{};
+             rect.left = LVIR_LABEL;
+             remote.Write(&rect, sizeof(rect));
+             if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(Number(arguments, 0, 0)),
+                               reinterpret_cast<LPARAM>(remote.Address()))) {
+                 return 1;
+             }
+             remote.Read(&rect, sizeof(rect));
+             const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+             for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+                 PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+             }
+             return 0;
+         }},
         // posted, so that a handler that opens a message box does not hold the driver
         {L"press",
          [](HWND main, const auto& arguments) {

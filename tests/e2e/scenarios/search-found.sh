@@ -27,6 +27,13 @@ check "the end: an information box that reads 3" "$box" "$(printf '%s\n' Velbrix
 check "the log ends with the same line" "$(drive log | tail -n 1)" "$(echo "$box" | sed -n 2p)"
 screenshot three-found
 drive message-box-ok >/dev/null
+
+log_before=$(drive log | tail -n +2)
+check "a double click on a row is taken" "$(drive double-click-row 1 && echo clicked)" clicked
+sleep 0.5
+check "the double-clicked row is selected" "$(drive selected-row)" 1
+check "a double click on a row opens nothing" "$(drive message-box 300 || echo 'no box')" "no box"
+check "a double click on a row changes nothing" "$(drive log | tail -n +2)$(drive rows | wc -l)" "${log_before}3"
 drive press 2 >/dev/null
 expect_velbrix_ends "the exit button"
 finish
