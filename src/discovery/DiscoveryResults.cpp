@@ -89,11 +89,12 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
 
     const std::wstring queue = QueueNameFromDatagram(received.Datagram);
     const std::wstring name = VisibleText(queue) == FIXED_QUEUE_NAME ? m_selected.Model + FIXED_QUEUE_SUFFIX : queue;
+    // The length counts every byte copied, zero bytes included; the model is looked for in the visible text.
     const std::wstring visibleName = VisibleText(name);
-    if (visibleName.empty() || visibleName.find(m_selected.Model) == std::wstring::npos) {
+    if (name.empty() || visibleName.find(m_selected.Model) == std::wstring::npos) {
         return;
     }
-    const std::wstring ippAddress = MakeIppAddress(sender, name);
+    const std::wstring ippAddress = visibleName.empty() ? std::wstring() : MakeIppAddress(sender, name);
 
     std::wstring installedName;
     std::wstring status = m_catalogue.Text(127);

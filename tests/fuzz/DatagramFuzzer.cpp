@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t row = 0; row < tables.Discovered.Count; ++row) {
         const PrinterRecord& record = tables.Discovered.Rows[static_cast<std::size_t>(row)];
         Require(record.size() == 4);
-        Require(record[2] == MakeIppAddress(record[0], record[1]));
+        Require(record[2] == (VisibleText(record[1]).empty() ? L"" : MakeIppAddress(record[0], record[1])));
         Require(VisibleText(record[1]).find(selected.Model) != std::wstring::npos);
         for (int32_t other = 0; other < row; ++other) {
             Require(tables.Discovered.Rows[static_cast<std::size_t>(other)][0] != record[0]);

@@ -167,6 +167,10 @@ TEST(DiscoveryResults, AnEmptyModelLetsEveryQueueNameThrough) {
     search.selected.Model.clear();
     search.Deliver("10.0.0.2", "x:631/printers/anything\x14");
     search.Deliver("10.0.0.3", "x:631/printers/vantrel\x14");
-    ASSERT_EQ(search.tables.Discovered.Count, 2);
+    search.Deliver("10.0.0.4", std::string("x:631/printers/\0ab\x14", 19));
+    search.Deliver("10.0.0.5", "x:631/printers/\x14");
+    ASSERT_EQ(search.tables.Discovered.Count, 3);
     EXPECT_EQ(search.tables.Discovered.Rows[1][1], L"_9108");
+    EXPECT_EQ(search.tables.Discovered.Rows[2][1], std::wstring(L"\0ab", 3)) << "a name that begins with a zero byte";
+    EXPECT_EQ(search.tables.Discovered.Rows[2][2], L"") << "has no visible text, so no IPP address";
 }
