@@ -14,6 +14,11 @@
 
 #define IDM_SHOW_ABOUT 0x0010
 
+// The exit button is the dialog's cancel button; the logic names it without the Windows headers.
+#ifndef IDCANCEL
+#define IDCANCEL 2
+#endif
+
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

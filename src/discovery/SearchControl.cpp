@@ -3,12 +3,6 @@
 #include "discovery/Inventory.h"
 #include "resource.h"
 
-namespace {
-
-constexpr int EXIT_BUTTON = 2; // IDCANCEL
-
-} // namespace
-
 SearchControl::SearchControl(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
                              DiscoveryTables& tables, SelectedModel& selected, DiscoveryHandoff& handoff,
                              IPrinterSpooler& spooler, IListenerLauncher& launcher, std::wstring applicationName)
@@ -17,7 +11,7 @@ SearchControl::SearchControl(IMainWindow& window, const MessageCatalogue& catalo
       m_log(window) {}
 
 void SearchControl::EnableCommandButtons(bool enabled) {
-    for (const int button : {IDC_SEARCH, IDC_INSTALL, EXIT_BUTTON}) {
+    for (const int button : {IDC_SEARCH, IDC_INSTALL, IDCANCEL}) {
         m_window.EnableControl(button, enabled);
     }
 }

@@ -56,7 +56,7 @@ bool MainDialog::OnInitDialog() {
     const struct {
         int controlId;
         int messageId;
-    } captions[] = {{IDC_STATIC, 104}, {IDC_SEARCH, 105}, {IDC_INSTALL, 106}, {2 /* IDCANCEL */, 107}};
+    } captions[] = {{IDC_STATIC, 104}, {IDC_SEARCH, 105}, {IDC_INSTALL, 106}, {IDCANCEL, 107}};
     for (const auto& caption : captions) {
         LoadMessage(caption.messageId);
         m_window.SetControlText(caption.controlId, m_message);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/DiscoveryResults.h"
 #include "platform/MainWindow.h"
 
 // The main window's controls as plain values, starting as the dialog template leaves them.
@@ -78,6 +79,7 @@ public:
     int PrinterListRowCount() override { return static_cast<int>(rows.size()); }
     void PrinterListInsertRow(int index) override { rows.insert(rows.begin() + index, std::vector<std::wstring>(6)); }
     void PrinterListSetCell(int row, int column, const std::wstring& text) override {
+        // A list view shows a text up to its first zero character.
         rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = VisibleText(text);
     }
     void PrinterListClear() override { rows.clear(); }
@@ -95,9 +97,6 @@ public:
     void CloseWindowTitled(const std::wstring& title) override { closedTitles.push_back(title); }
 
 private:
-    // A list view shows a text up to its first zero character.
-    static std::wstring VisibleText(const std::wstring& text) { return text.substr(0, text.find(L'\0')); }
-
     void AppendMenu(uint32_t id, const std::wstring& text) {
         systemMenu.push_back(text);
         systemMenuIds.push_back(id);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The catalogue's texts as the sources hold them, compiled in for the tests to compare with.
 struct CatalogueText {
@@ -34,4 +35,9 @@ inline const wchar_t* CatalogueTextOf(uint16_t language, int id) {
         }
     }
     return nullptr;
+}
+
+// The English text of message id, as the tests of English-speaking windows expect it.
+inline std::wstring EnglishText(int id) {
+    return CatalogueTextOf(1033, id);
 }

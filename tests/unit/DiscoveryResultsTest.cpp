@@ -9,10 +9,6 @@
 
 namespace {
 
-std::wstring English(int id) {
-    return CatalogueTextOf(1033, id);
-}
-
 std::wstring Widened(const std::string& bytes) {
     std::wstring text;
     for (const char byte : bytes) {
@@ -105,21 +101,21 @@ TEST(DiscoveryResults, StatusAgainstTheInstalledPrinters) {
         std::wstring remark;
         std::wstring installedName;
     } cases[] = {
-        {"not installed", {{L"10.0.0.2", L"M1_other", L"Other"}}, English(127), English(128), L""},
+        {"not installed", {{L"10.0.0.2", L"M1_other", L"Other"}}, EnglishText(127), EnglishText(128), L""},
         {"installed at the same address",
          {{L"10.0.0.2", L"M1_office", L"Office"}},
-         English(129),
-         English(130),
+         EnglishText(129),
+         EnglishText(130),
          L"Office"},
         {"installed at another address",
          {{L"10.0.0.7", L"M1_office", L"Office"}},
-         English(131) + L"10.0.0.7",
-         English(132),
+         EnglishText(131) + L"10.0.0.7",
+         EnglishText(132),
          L"Office"},
         {"two installed, the last decides",
          {{L"10.0.0.2", L"M1_office", L"First"}, {L"10.0.0.9", L"M1_office", L"Second"}},
-         English(131) + L"10.0.0.9",
-         English(132),
+         EnglishText(131) + L"10.0.0.9",
+         EnglishText(132),
          L"Second"},
     };
     for (const auto& testCase : cases) {

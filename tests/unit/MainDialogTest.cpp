@@ -27,10 +27,6 @@ struct StartedDialog {
     }
 };
 
-std::wstring English(int id) {
-    return CatalogueTextOf(1033, id);
-}
-
 } // namespace
 
 TEST(MainDialog, InitialisationPreparesEveryControl) {
@@ -42,15 +38,15 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     started.Start();
     const FakeMainWindow& window = started.window;
 
-    EXPECT_EQ(window.title, English(102));
-    EXPECT_EQ(window.controlTexts.at(IDC_STATIC), English(104));
-    EXPECT_EQ(window.controlTexts.at(IDC_SEARCH), English(105));
-    EXPECT_EQ(window.controlTexts.at(IDC_INSTALL), English(106));
-    EXPECT_EQ(window.controlTexts.at(2), English(107));
+    EXPECT_EQ(window.title, EnglishText(102));
+    EXPECT_EQ(window.controlTexts.at(IDC_STATIC), EnglishText(104));
+    EXPECT_EQ(window.controlTexts.at(IDC_SEARCH), EnglishText(105));
+    EXPECT_EQ(window.controlTexts.at(IDC_INSTALL), EnglishText(106));
+    EXPECT_EQ(window.controlTexts.at(2), EnglishText(107));
     EXPECT_EQ(window.iconsSet, 2);
-    EXPECT_EQ(window.log, std::vector<std::wstring>{English(116)});
+    EXPECT_EQ(window.log, std::vector<std::wstring>{EnglishText(116)});
     EXPECT_EQ(window.logSelection, 0);
-    EXPECT_EQ(window.models, (std::vector<std::wstring>{English(108), L"M1", L"M2"}));
+    EXPECT_EQ(window.models, (std::vector<std::wstring>{EnglishText(108), L"M1", L"M2"}));
     EXPECT_EQ(window.modelSelection, 0);
     EXPECT_FALSE(window.IsEnabled(IDC_INSTALL));
     EXPECT_TRUE(window.IsEnabled(IDC_SEARCH));
@@ -58,9 +54,12 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     EXPECT_EQ(window.extendedStyle, 0x25u) << "gridlines and full-row selection on top of what was there";
     EXPECT_TRUE(started.focusToFirstControl);
 
-    const std::vector<std::pair<std::wstring, int>> expectedColumns = {
-        {L"", 0},           {English(111), 110}, {English(112), 130}, {English(113), 330}, {English(114), 330},
-        {English(115), 210}};
+    const std::vector<std::pair<std::wstring, int>> expectedColumns = {{L"", 0},
+                                                                       {EnglishText(111), 110},
+                                                                       {EnglishText(112), 130},
+                                                                       {EnglishText(113), 330},
+                                                                       {EnglishText(114), 330},
+                                                                       {EnglishText(115), 210}};
     ASSERT_EQ(window.columns.size(), expectedColumns.size());
     for (std::size_t column = 0; column < expectedColumns.size(); ++column) {
         EXPECT_EQ(window.columns[column].heading, expectedColumns[column].first) << column;
@@ -92,7 +91,7 @@ TEST(MainDialog, StartUpLogAndModelListFollowTheConfiguration) {
         started.Start();
         std::vector<std::wstring> expectedLog;
         for (const int id : testCase.logged) {
-            expectedLog.push_back(English(id));
+            expectedLog.push_back(EnglishText(id));
         }
         EXPECT_EQ(started.window.log, expectedLog) << testCase.name;
         EXPECT_EQ(started.window.logSelection, static_cast<int>(expectedLog.size()) - 1) << testCase.name;
@@ -107,7 +106,7 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
         bool emptyAboutText;
         std::vector<std::wstring> menu;
     } cases[] = {
-        {"standard menu", true, false, {L"Move", L"", L"Close", L"", English(101)}},
+        {"standard menu", true, false, {L"Move", L"", L"Close", L"", EnglishText(101)}},
         {"empty About text", true, true, {L"Move", L"", L"Close"}},
         {"no system menu", false, false, {L"Restore", L"Move", L"Size", L"Minimize", L"Maximize", L"", L"Close"}},
     };
@@ -119,7 +118,7 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
         }
         started.Start();
         EXPECT_EQ(started.window.systemMenu, testCase.menu) << testCase.name;
-        if (testCase.menu.back() == English(101)) {
+        if (testCase.menu.back() == EnglishText(101)) {
             EXPECT_EQ(started.window.systemMenuIds.back(), static_cast<uint32_t>(IDM_SHOW_ABOUT));
         }
     }

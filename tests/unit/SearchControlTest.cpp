@@ -9,10 +9,6 @@
 
 namespace {
 
-std::wstring English(int id) {
-    return CatalogueTextOf(1033, id);
-}
-
 class FakeLauncher final : public IListenerLauncher {
 public:
     bool starts = true;
@@ -65,7 +61,7 @@ TEST(SearchControl, ThePromptOrAnUnknownModelStopsTheSearchWithABox) {
         search.window.modelListSelection = testCase.selection;
         search.control.OnSearch();
         ASSERT_EQ(search.window.boxes.size(), 1u) << testCase.selection;
-        EXPECT_EQ(search.window.boxes[0].text, English(testCase.message));
+        EXPECT_EQ(search.window.boxes[0].text, EnglishText(testCase.message));
         EXPECT_EQ(search.window.boxes[0].caption, L"Velbrix");
         EXPECT_EQ(search.window.boxes[0].icon, IMainWindow::BoxIcon::Warning);
         EXPECT_EQ(search.window.focusedControl, testCase.focus) << testCase.selection;
@@ -85,10 +81,10 @@ TEST(SearchControl, AStartedSearchLogsFourLinesAndDisablesTheButtons) {
     search.spooler.listing.Printers.push_back({L"A printer", L"http://10.0.0.8:631/printers/A_queue", L"B"});
     search.control.OnSearch();
     EXPECT_EQ(search.window.log,
-              (std::vector<std::wstring>{English(119) + L"A|B|C|D", English(120),
+              (std::vector<std::wstring>{EnglishText(119) + L"A|B|C|D", EnglishText(120),
                                          L"[Notification] Installed printers on the computer:  3,  including the "
                                          L"matching network printers :  1.",
-                                         English(123)}));
+                                         EnglishText(123)}));
     EXPECT_EQ(search.window.logSelection, 3);
     EXPECT_EQ(search.selected.Model, L"A");
     EXPECT_EQ(search.selected.DriverName, L"B");
@@ -116,8 +112,8 @@ TEST(SearchControl, InventoryFailureShowsTheErrorCodeAndEndsTheSearch) {
     search.window.modelListSelection = 1;
     search.spooler.listing = {false, 1722, {}};
     search.control.OnSearch();
-    EXPECT_EQ(search.window.log, (std::vector<std::wstring>{English(119) + L"M1|Vantrel M1|drivers\\m1.inf",
-                                                            English(120), L"[异常]Error code is 1722"}));
+    EXPECT_EQ(search.window.log, (std::vector<std::wstring>{EnglishText(119) + L"M1|Vantrel M1|drivers\\m1.inf",
+                                                            EnglishText(120), L"[异常]Error code is 1722"}));
     ASSERT_EQ(search.window.boxes.size(), 1u);
     EXPECT_EQ(search.window.boxes[0].text, L"[异常]Error code is 1722");
     EXPECT_EQ(search.window.boxes[0].icon, IMainWindow::BoxIcon::None);
@@ -132,9 +128,9 @@ TEST(SearchControl, AListenerThatDoesNotStartLeavesTheTimerRunning) {
     search.launcher.starts = false;
     search.control.OnSearch();
     ASSERT_EQ(search.window.boxes.size(), 1u);
-    EXPECT_EQ(search.window.boxes[0].text, English(122));
+    EXPECT_EQ(search.window.boxes[0].text, EnglishText(122));
     EXPECT_EQ(search.window.boxes[0].icon, IMainWindow::BoxIcon::Warning);
-    EXPECT_EQ(search.window.log.back(), English(122));
+    EXPECT_EQ(search.window.log.back(), EnglishText(122));
     EXPECT_TRUE(search.ButtonsEnabled(true));
     EXPECT_EQ(search.window.timers.count(TIMER_SEARCH), 1u);
 }
@@ -145,7 +141,7 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         std::wstring line;
         IMainWindow::BoxIcon icon;
     } cases[] = {
-        {0, English(124), IMainWindow::BoxIcon::Warning},
+        {0, EnglishText(124), IMainWindow::BoxIcon::Warning},
         {3,
          L"[Notification] Searching done. Totally found:  3 matching network printer, you can select the printer to "
          L"install the network printing driver.",
@@ -180,7 +176,7 @@ TEST(SearchControl, TheNoticeTimerClosesTheNoticeBoxByItsTitle) {
     Search search;
     search.window.timers[TIMER_INSTALL_NOTICE] = 5000;
     search.control.OnTimer(TIMER_INSTALL_NOTICE);
-    EXPECT_EQ(search.window.closedTitles, std::vector<std::wstring>{English(126)});
+    EXPECT_EQ(search.window.closedTitles, std::vector<std::wstring>{EnglishText(126)});
     EXPECT_TRUE(search.window.timers.empty());
 
     search.control.OnTimer(7);

@@ -149,6 +149,19 @@ std::wstring CellText(HWND list, int row, int column) {
     return remote.ReadText(sizeof(LVITEMW), CELL_CHARS);
 }
 
+// The selected index, then every item, of a list box or a drop-down list (each has its own messages).
+int PrintItems(HWND control, UINT getSelection, UINT getCount, UINT getTextLength, UINT getText) {
+    Print(std::to_wstring(SendMessageW(control, getSelection, 0, 0)));
+    const auto count = SendMessageW(control, getCount, 0, 0);
+    for (WPARAM item = 0; item < static_cast<WPARAM>(count); ++item) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(control, getTextLength, item, 0)) + 1, L'\0');
+        SendMessageW(control, getText, item, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcslen(text.c_str()));
+        Print(text);
+    }
+    return 0;
+}
+
 int ColumnCount(HWND list) {
     const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
@@ -279,16 +292,8 @@ const std::map<std::wstring, Command>& Commands() {
         {L"focus", [](HWND main, const auto&) { return Print(std::to_wstring(FocusedControlId(main))), 0; }},
         {L"combo",
          [](HWND main, const auto&) {
-             const HWND combo = GetDlgItem(main, IDC_MODEL_COMBO);
-             Print(std::to_wstring(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
-             const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-             for (WPARAM item = 0; item < static_cast<WPARAM>(count); ++item) {
-                 std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, item, 0)) + 1, L'\0');
-                 SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
-                 text.resize(wcslen(text.c_str()));
-                 Print(text);
-             }
-             return 0;
+             return PrintItems(GetDlgItem(main, IDC_MODEL_COMBO), CB_GETCURSEL, CB_GETCOUNT, CB_GETLBTEXTLEN,
+                               CB_GETLBTEXT);
          }},
         {L"select-model",
          [](HWND main, const auto& arguments) {
@@ -301,16 +306,7 @@ const std::map<std::wstring, Command>& Commands() {
         // the selected line's index, then every line
         {L"log",
          [](HWND main, const auto&) {
-             const HWND log = GetDlgItem(main, IDC_LOG);
-             Print(std::to_wstring(SendMessageW(log, LB_GETCURSEL, 0, 0)));
-             const auto count = SendMessageW(log, LB_GETCOUNT, 0, 0);
-             for (WPARAM line = 0; line < static_cast<WPARAM>(count); ++line) {
-                 std::wstring text(static_cast<std::size_t>(SendMessageW(log, LB_GETTEXTLEN, line, 0)) + 1, L'\0');
-                 SendMessageW(log, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
-                 text.resize(wcslen(text.c_str()));
-                 Print(text);
-             }
-             return 0;
+             return PrintItems(GetDlgItem(main, IDC_LOG), LB_GETCURSEL, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
          }},
         // the extended style in hexadecimal, then width and heading of every column
         {L"headers",
