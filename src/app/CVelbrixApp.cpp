@@ -12,9 +12,9 @@ bool CVelbrixApp::InitInstance() {
     // registry key for profile settings). Velbrix hosts no ActiveX control, uses no shell dialogs, draws with
     // the native look and stores no profile setting, so plain Win32 has nothing to do for any of them.
 
-    m_threadLanguage = ThreadLanguageFor(m_language.UserDefaultUILanguage());
-    m_language.SetThreadUILanguage(m_threadLanguage);
+    const uint16_t threadLanguage = ThreadLanguageFor(m_language.UserDefaultUILanguage());
+    m_language.SetThreadUILanguage(threadLanguage);
 
-    m_windowing.RunMainDialog(m_threadLanguage);
+    m_windowing.RunMainDialog(threadLanguage);
     return false;
 }

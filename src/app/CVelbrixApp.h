@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/ApplicationWindowing.h"
-#include "platform/UserInterfaceLanguage.h"
+#include "ports/ApplicationWindowing.h"
+#include "ports/UserInterfaceLanguage.h"
 
 // The application: prepares the controls, sets the window thread's language and runs the main dialog, whose
 // modal loop is the program's only message loop.
@@ -15,10 +15,7 @@ public:
     // program ends instead of entering a message loop of its own.
     bool InitInstance();
 
-    uint16_t ThreadLanguage() const { return m_threadLanguage; }
-
 private:
     IUserInterfaceLanguage& m_language;
     IApplicationWindowing& m_windowing;
-    uint16_t m_threadLanguage = 0;
 };

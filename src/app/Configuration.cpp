@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ProgramPaths.h"
+#include "messages/names.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Profile.h"
+#include "ports/Profile.h"
 
 constexpr uint32_t SEARCH_DURATION_MIN = 3;
 constexpr uint32_t SEARCH_DURATION_MAX = 120;
@@ -14,9 +14,6 @@ constexpr uint32_t SEARCH_DURATION_MAX = 120;
 constexpr uint32_t PRINTER_MODEL_NUMS_MAX = 1000;
 // Every text of a model section is kept to its first 259 characters, as a 260-character buffer holds them.
 constexpr std::size_t PROFILE_TEXT_MAX = 259;
-
-constexpr int MSG_NO_PROGRAM_DIRECTORY = 109;
-constexpr int MSG_INI_SETTING_INVALID = 110;
 
 // Model number (1 to PrinterModelNums) to its ModelEntry: PrinterModel + "|" + PrinterDriverName + "|" +
 // PrinterDriverPath.

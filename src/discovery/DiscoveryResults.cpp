@@ -1,57 +1,17 @@
 #include "discovery/DiscoveryResults.h"
 
+#include "discovery/DatagramScan.h"
 #include "discovery/IppAddress.h"
+#include "discovery/PrinterListColumns.h"
+#include "messages/names.h"
 
 namespace {
 
-const std::wstring PRINTERS_MARKER = L":631/printers/";
-constexpr uint8_t QUEUE_STOP_BYTES[] = {0x1A, 0x14};
 // Printers that announce this fixed queue name are shown under the selected model's name.
 const std::wstring FIXED_QUEUE_NAME = L"vantrel";
 const std::wstring FIXED_QUEUE_SUFFIX = L"_9108";
 
-bool IsQueueStopByte(uint8_t byte) {
-    for (const uint8_t stop : QUEUE_STOP_BYTES) {
-        if (byte == stop) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
-
-wchar_t WidenDatagramByte(uint8_t byte) {
-    return static_cast<wchar_t>(byte < 0x80 ? byte : (0xFF00u | byte));
-}
-
-std::wstring DatagramText(const DatagramBytes& datagram) {
-    std::wstring text;
-    text.reserve(datagram.size());
-    for (const uint8_t byte : datagram) {
-        text.push_back(byte == 0 ? L' ' : WidenDatagramByte(byte));
-    }
-    return text;
-}
-
-std::wstring QueueNameFromDatagram(const DatagramBytes& datagram) {
-    const auto marker = DatagramText(datagram).find(PRINTERS_MARKER);
-    std::wstring queue;
-    if (marker == std::wstring::npos) {
-        return queue;
-    }
-    for (std::size_t index = marker + PRINTERS_MARKER.size(); index < datagram.size(); ++index) {
-        if (IsQueueStopByte(datagram[index])) {
-            break;
-        }
-        queue.push_back(WidenDatagramByte(datagram[index]));
-    }
-    return queue;
-}
-
-std::wstring VisibleText(const std::wstring& text) {
-    return text.substr(0, text.find(L'\0'));
-}
 
 DiscoveryResults::DiscoveryResults(IMainWindow& window, const MessageCatalogue& catalogue, DiscoveryHandoff& handoff,
                                    DiscoveryTables& tables, const SelectedModel& selected, ISleeper& sleeper)
@@ -82,7 +42,7 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
 
     // The first record a sender produces is its only one.
     for (int32_t row = 0; row < m_tables.Discovered.Count; ++row) {
-        if (m_tables.Discovered.Rows[static_cast<std::size_t>(row)][0] == sender) {
+        if (m_tables.Discovered.Rows[static_cast<std::size_t>(row)][DISCOVERED_ADDRESS] == sender) {
             return;
         }
     }
@@ -97,21 +57,21 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
     const std::wstring ippAddress = visibleName.empty() ? std::wstring() : MakeIppAddress(sender, name);
 
     std::wstring installedName;
-    std::wstring status = m_catalogue.Text(127);
-    std::wstring remark = m_catalogue.Text(128);
+    std::wstring status = m_catalogue.Text(MSG_STATUS_NOT_INSTALLED);
+    std::wstring remark = m_catalogue.Text(MSG_REMARK_NOT_INSTALLED);
     // Every installed printer of this queue is looked at; the last one in the table decides.
     for (int32_t row = 0; row < m_tables.Installed.Count; ++row) {
         const PrinterRecord& installed = m_tables.Installed.Rows[static_cast<std::size_t>(row)];
-        if (VisibleText(installed[1]) != visibleName) {
+        if (VisibleText(installed[INSTALLED_QUEUE_NAME]) != visibleName) {
             continue;
         }
-        installedName = installed[3];
-        if (installed[0] == sender) {
-            status = m_catalogue.Text(129);
-            remark = m_catalogue.Text(130);
+        installedName = installed[INSTALLED_PRINTER_NAME];
+        if (installed[INSTALLED_ADDRESS] == sender) {
+            status = m_catalogue.Text(MSG_STATUS_SAME_ADDRESS);
+            remark = m_catalogue.Text(MSG_REMARK_SAME_ADDRESS);
         } else {
-            status = m_catalogue.Text(131) + installed[0];
-            remark = m_catalogue.Text(132);
+            status = m_catalogue.Text(MSG_STATUS_OTHER_ADDRESS) + installed[INSTALLED_ADDRESS];
+            remark = m_catalogue.Text(MSG_REMARK_OTHER_ADDRESS);
         }
     }
 
@@ -119,9 +79,10 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
 
     const int row = m_window.PrinterListRowCount();
     m_window.PrinterListInsertRow(row);
-    const std::wstring* cells[] = {&sender, &name, &ippAddress, &status, &remark};
-    for (int column = 1; column <= 5; ++column) {
-        m_window.PrinterListSetCell(row, column, *cells[column - 1]);
-    }
+    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_ADDRESS, sender);
+    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_QUEUE_NAME, name);
+    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_PORT_ADDRESS, ippAddress);
+    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_STATUS, status);
+    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_REMARK, remark);
     m_window.Repaint();
 }

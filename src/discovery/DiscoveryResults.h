@@ -4,23 +4,9 @@
 
 #include "discovery/DiscoveryTables.h"
 #include "discovery/PacketHandoff.h"
-#include "platform/MainWindow.h"
-#include "platform/Threading.h"
-#include "ui/MessageCatalogue.h"
-
-// A datagram byte as one character: 0x01 to 0x7F keep their value, 0x80 to 0xFF are sign-extended to
-// 0xFF80 to 0xFFFF, whatever the width of wchar_t.
-wchar_t WidenDatagramByte(uint8_t byte);
-
-// The whole datagram as 1024 characters, a zero byte read as a blank.
-std::wstring DatagramText(const DatagramBytes& datagram);
-
-// The queue name of the first ":631/printers/" in the datagram: every byte after it, zero bytes included, up
-// to the first 0x1A or 0x14 or the end of the buffer. Empty when there is no marker or nothing follows it.
-std::wstring QueueNameFromDatagram(const DatagramBytes& datagram);
-
-// A text as the list and the comparisons read it: up to its first zero character.
-std::wstring VisibleText(const std::wstring& text);
+#include "messages/MessageCatalogue.h"
+#include "ports/MainWindow.h"
+#include "ports/Threading.h"
 
 // The handling of each datagram the listener hands over: a datagram from a new sender that names a queue of
 // the selected model becomes one record and one row of the printer list, with its installation status.

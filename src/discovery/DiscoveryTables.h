@@ -8,7 +8,21 @@
 #include "app/Configuration.h"
 
 constexpr int32_t PRINTER_TABLE_ROWS = 20;
+
+// The positions of a record of the printers found on the network.
+constexpr std::size_t DISCOVERED_ADDRESS = 0;
+constexpr std::size_t DISCOVERED_QUEUE_NAME = 1;
+constexpr std::size_t DISCOVERED_PORT_ADDRESS = 2;
+// The printer installed on this computer for the same queue, empty when there is none.
+constexpr std::size_t DISCOVERED_INSTALLED_NAME = 3;
 constexpr std::size_t DISCOVERED_RECORD_FIELDS = 4;
+
+// The positions of a record of the printers of the selected model already installed on this computer.
+constexpr std::size_t INSTALLED_ADDRESS = 0;
+constexpr std::size_t INSTALLED_QUEUE_NAME = 1;
+constexpr std::size_t INSTALLED_PORT_NAME = 2;
+constexpr std::size_t INSTALLED_PRINTER_NAME = 3;
+constexpr std::size_t INSTALLED_DRIVER_NAME = 4;
 constexpr std::size_t INSTALLED_RECORD_FIELDS = 5;
 
 // A record is an ordered list of strings; rows at or beyond the count are never read.
@@ -19,9 +33,8 @@ struct PrinterTable {
     int32_t Count = 0;
 };
 
-// The tables a search fills: the printers found on the network (address, queue, IPP address, name of the
-// installed printer with that queue) and the printers of the selected model already installed on this
-// computer (address, queue, port name, printer name, driver name).
+// The tables a search fills: the printers found on the network and the printers of the selected model already
+// installed on this computer.
 struct DiscoveryTables {
     PrinterTable Discovered;
     PrinterTable Installed;

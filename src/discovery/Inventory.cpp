@@ -1,7 +1,7 @@
 #include "discovery/Inventory.h"
 
 #include "discovery/IppAddress.h"
-#include "ui/MessageFormat.h"
+#include "messages/MessageFormat.h"
 
 InventoryResult TakeInventory(IPrinterSpooler& spooler, const std::wstring& driverName, PrinterTable& installed) {
     const IPrinterSpooler::Enumeration listing = spooler.EnumerateInstalledPrinters();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "discovery/DiscoveryTables.h"
-#include "platform/PrinterSpooler.h"
+#include "ports/PrinterSpooler.h"
 
 struct InventoryResult {
     bool Succeeded = false;

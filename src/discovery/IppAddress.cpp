@@ -5,7 +5,6 @@
 namespace {
 
 const std::wstring SCHEME = L"http://";
-const std::wstring PRINTERS_PATH = L":631/printers/";
 constexpr std::size_t HOST_MIN_CHARS = 7;
 constexpr std::size_t QUEUE_MIN_CHARS = 5;
 // The host is handed to the address check in a 16-byte field that must keep room for its terminator.
@@ -14,7 +13,7 @@ constexpr std::size_t HOST_FIELD_BYTES = 16;
 } // namespace
 
 std::wstring MakeIppAddress(const std::wstring& host, const std::wstring& queue) {
-    return SCHEME + host + PRINTERS_PATH + queue;
+    return SCHEME + host + IPP_PRINTERS_MARKER + queue;
 }
 
 bool IsIPv4Text(const char* text) {
@@ -48,7 +47,7 @@ bool IsIPv4Text(const char* text) {
 
 std::optional<IppPortParts> ReadIppPortName(const std::wstring& portName) {
     const auto scheme = portName.find(SCHEME);
-    const auto path = portName.find(PRINTERS_PATH);
+    const auto path = portName.find(IPP_PRINTERS_MARKER);
     if (scheme == std::wstring::npos || path == std::wstring::npos) {
         return std::nullopt;
     }
@@ -69,7 +68,7 @@ std::optional<IppPortParts> ReadIppPortName(const std::wstring& portName) {
         return std::nullopt;
     }
 
-    const auto queueStart = path + PRINTERS_PATH.size();
+    const auto queueStart = path + IPP_PRINTERS_MARKER.size();
     const auto queueEnd = portName.find(L'/', queueStart);
     parts.Queue =
         portName.substr(queueStart, queueEnd == std::wstring::npos ? std::wstring::npos : queueEnd - queueStart);

@@ -57,7 +57,7 @@ int32_t ListenAndForward(ListenerContext& context) {
 } // namespace
 
 int32_t MdnsListenerThread(ListenerContext& context) {
-    if (!context.socket.InitialiseComponentRuntime()) {
+    if (!context.runtime.Initialise()) {
         return LISTENER_EXIT_OK;
     }
     int32_t exitCode = LISTENER_EXIT_SOCKET_FAILED;
@@ -65,6 +65,6 @@ int32_t MdnsListenerThread(ListenerContext& context) {
         exitCode = ListenAndForward(context);
         context.socket.StopSocketLibrary();
     }
-    context.socket.UninitialiseComponentRuntime();
+    context.runtime.Uninitialise();
     return exitCode;
 }

@@ -5,8 +5,10 @@
 #include <functional>
 
 #include "discovery/PacketHandoff.h"
-#include "platform/MdnsSocket.h"
-#include "platform/Threading.h"
+#include "ports/ComponentRuntime.h"
+#include "ports/MdnsSocket.h"
+#include "ports/StandardOutput.h"
+#include "ports/Threading.h"
 
 constexpr uint16_t MDNS_PORT = 5353;
 constexpr char MDNS_GROUP[] = "224.0.0.251";
@@ -25,6 +27,7 @@ constexpr int32_t LISTENER_EXIT_SOCKET_FAILED = -1;
 
 // Everything one listener thread works with; search is the number of the search it belongs to.
 struct ListenerContext {
+    IComponentRuntime& runtime;
     IMdnsSocket& socket;
     IStandardOutput& output;
     ISleeper& sleeper;

@@ -7,10 +7,7 @@
 #include <span>
 #include <string>
 
-#include "platform/Threading.h"
-
-// The private window message by which a listener tells the window thread that the slot holds a datagram.
-constexpr unsigned WM_MDNS_PACKET = 0x0400 /* WM_USER */ + 100;
+#include "ports/Threading.h"
 
 constexpr std::size_t DATAGRAM_BYTES = 1024;
 constexpr std::size_t SENDER_ADDRESS_BYTES = 16;

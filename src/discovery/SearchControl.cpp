@@ -1,6 +1,7 @@
 #include "discovery/SearchControl.h"
 
 #include "discovery/Inventory.h"
+#include "messages/names.h"
 #include "resource.h"
 
 SearchControl::SearchControl(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
@@ -32,19 +33,19 @@ void SearchControl::OnSearch() {
     const int32_t index = m_window.ModelListSelection();
     if (index == 0) {
         m_selected.Index = 0;
-        Box(m_catalogue.Text(117), IMainWindow::BoxIcon::Warning);
+        Box(m_catalogue.Text(MSG_NO_MODEL_CHOSEN), IMainWindow::BoxIcon::Warning);
         m_window.FocusControl(IDC_MODEL_COMBO);
         return;
     }
     if (!FillSelectedModel(m_selected, index, m_configuration.Models)) {
-        Box(m_catalogue.Text(118), IMainWindow::BoxIcon::Warning);
+        Box(m_catalogue.Text(MSG_MODEL_NOT_CONFIGURED), IMainWindow::BoxIcon::Warning);
         return;
     }
 
     EnableCommandButtons(false);
     m_log.Clear();
-    m_log.Append(m_catalogue.Text(119) + m_configuration.Models.at(index));
-    LogMessage(120);
+    m_log.Append(m_catalogue.Text(MSG_MODEL_ENTRY_READ) + m_configuration.Models.at(index));
+    LogMessage(MSG_CHECKING_INSTALLED);
 
     const InventoryResult inventory = TakeInventory(m_spooler, m_selected.DriverName, m_tables.Installed);
     if (!inventory.Succeeded) {
@@ -54,7 +55,7 @@ void SearchControl::OnSearch() {
         EnableCommandButtons(true);
         return;
     }
-    m_log.Append(m_catalogue.Format(121, {inventory.Enumerated, inventory.Recorded}));
+    m_log.Append(m_catalogue.Format(MSG_INSTALLED_COUNTS, {inventory.Enumerated, inventory.Recorded}));
 
     m_window.StartTimer(TIMER_SEARCH, m_configuration.SearchDuration * 1000);
 
@@ -62,12 +63,12 @@ void SearchControl::OnSearch() {
     const uint32_t search = m_handoff.CurrentSearch.fetch_add(1) + 1;
     m_handoff.StopSearch.store(0);
     if (m_launcher.StartListener(search)) {
-        LogMessage(123);
+        LogMessage(MSG_SEARCHING);
         return;
     }
     // The timer goes on running: its expiry still ends the search as usual.
-    Box(m_catalogue.Text(122), IMainWindow::BoxIcon::Warning);
-    LogMessage(122);
+    Box(m_catalogue.Text(MSG_LISTENER_NOT_STARTED), IMainWindow::BoxIcon::Warning);
+    LogMessage(MSG_LISTENER_NOT_STARTED);
     EnableCommandButtons(true);
 }
 
@@ -77,15 +78,15 @@ void SearchControl::OnTimer(uint32_t timerId) {
         EnableCommandButtons(true);
         m_window.StopTimer(TIMER_SEARCH);
         if (m_tables.Discovered.Count == 0) {
-            LogMessage(124);
-            Box(m_catalogue.Text(124), IMainWindow::BoxIcon::Warning);
+            LogMessage(MSG_NOTHING_FOUND);
+            Box(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);
         } else {
-            const std::wstring line = m_catalogue.Format(125, {m_tables.Discovered.Count});
+            const std::wstring line = m_catalogue.Format(MSG_FOUND_COUNT, {m_tables.Discovered.Count});
             m_log.Append(line);
             Box(line, IMainWindow::BoxIcon::Information);
         }
     } else if (timerId == TIMER_INSTALL_NOTICE) {
-        m_window.CloseWindowTitled(m_catalogue.Text(126));
+        m_window.CloseWindowTitled(m_catalogue.Text(MSG_NOTICE_WINDOW_TITLE));
         m_window.StopTimer(TIMER_INSTALL_NOTICE);
     }
 }

@@ -6,11 +6,11 @@
 #include "app/Configuration.h"
 #include "discovery/DiscoveryTables.h"
 #include "discovery/PacketHandoff.h"
-#include "platform/ListenerLauncher.h"
-#include "platform/MainWindow.h"
-#include "platform/PrinterSpooler.h"
-#include "ui/LogPane.h"
-#include "ui/MessageCatalogue.h"
+#include "messages/LogPane.h"
+#include "messages/MessageCatalogue.h"
+#include "ports/ListenerLauncher.h"
+#include "ports/MainWindow.h"
+#include "ports/PrinterSpooler.h"
 
 constexpr uint32_t TIMER_SEARCH = 1;
 constexpr uint32_t TIMER_INSTALL_NOTICE = 2;

@@ -1,5 +1,7 @@
 #include "ui/AboutBox.h"
 
+#include "messages/names.h"
+
 AboutBoxTexts LoadAboutBoxTexts(const MessageCatalogue& catalogue) {
-    return {catalogue.Text(150), catalogue.Text(103)};
+    return {catalogue.Text(MSG_ABOUT_TITLE), catalogue.Text(MSG_ABOUT_VERSION)};
 }

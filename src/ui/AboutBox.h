@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/MessageCatalogue.h"
+#include "messages/MessageCatalogue.h"
 
 // What the About box shows in the user's language; its OK button keeps "确定" in every language.
 struct AboutBoxTexts {

@@ -1,19 +1,21 @@
 #include "ui/MainDialog.h"
 
+#include "discovery/PrinterListColumns.h"
+#include "messages/names.h"
 #include "resource.h"
 
 namespace {
 
-constexpr uint32_t LIST_VIEW_GRIDLINES_AND_FULL_ROW_SELECT = 0x21;
+constexpr int NO_HEADING = 0;
 
 struct PrinterListColumn {
-    int heading; // 0: no heading
+    int heading;
     int width;
 };
-// Column 0 is kept empty and hidden; the others show the address, the queue, the IPP address and the two
-// status texts of each printer found.
-constexpr PrinterListColumn PRINTER_LIST_COLUMNS[] = {{0, 0},     {111, 110}, {112, 130},
-                                                      {113, 330}, {114, 330}, {115, 210}};
+// In the order of the columns, from the hidden one on.
+constexpr PrinterListColumn PRINTER_LIST_LAYOUT[PRINTER_LIST_COLUMNS] = {
+    {NO_HEADING, 0},        {MSG_COLUMN_ADDRESS, 110}, {MSG_COLUMN_QUEUE, 130},
+    {MSG_COLUMN_PORT, 330}, {MSG_COLUMN_STATUS, 330},  {MSG_COLUMN_REMARK, 210}};
 
 } // namespace
 
@@ -30,14 +32,14 @@ void MainDialog::LoadMessage(int id) {
     m_catalogue.Load(id, m_message);
 }
 
-bool MainDialog::IsAboutCommand(uint32_t commandId) {
-    return (commandId & 0xFFF0u) == IDM_SHOW_ABOUT;
+bool MainDialog::IsAboutCommand(uint32_t command) {
+    return command == IDM_SHOW_ABOUT;
 }
 
 bool MainDialog::OnInitDialog() {
     if (m_window.HasSystemMenu()) {
         std::wstring aboutText;
-        m_catalogue.Load(101, aboutText);
+        m_catalogue.Load(MSG_ABOUT_MENU_ITEM, aboutText);
         if (!aboutText.empty()) {
             m_window.AppendSystemMenuSeparator();
             m_window.AppendSystemMenuItem(IDM_SHOW_ABOUT, aboutText);
@@ -51,12 +53,15 @@ bool MainDialog::OnInitDialog() {
 
     m_window.SetWindowIcons();
 
-    LoadMessage(102);
+    LoadMessage(MSG_MAIN_TITLE);
     m_window.SetTitle(m_message);
     const struct {
         int controlId;
         int messageId;
-    } captions[] = {{IDC_STATIC, 104}, {IDC_SEARCH, 105}, {IDC_INSTALL, 106}, {IDCANCEL, 107}};
+    } captions[] = {{IDC_STATIC, MSG_MODEL_LABEL},
+                    {IDC_SEARCH, MSG_SEARCH_BUTTON},
+                    {IDC_INSTALL, MSG_INSTALL_BUTTON},
+                    {IDCANCEL, MSG_EXIT_BUTTON}};
     for (const auto& caption : captions) {
         LoadMessage(caption.messageId);
         m_window.SetControlText(caption.controlId, m_message);
@@ -70,7 +75,7 @@ bool MainDialog::OnInitDialog() {
         m_log.Append(m_message);
     }
 
-    LoadMessage(108);
+    LoadMessage(MSG_MODEL_PROMPT);
     m_window.ModelListAdd(m_message);
     for (const auto& modelName : report.ModelNames) {
         m_window.ModelListAdd(modelName);
@@ -79,11 +84,11 @@ bool MainDialog::OnInitDialog() {
 
     m_window.EnableControl(IDC_INSTALL, false);
 
-    m_window.SetPrinterListExtendedStyle(m_window.PrinterListExtendedStyle() | LIST_VIEW_GRIDLINES_AND_FULL_ROW_SELECT);
+    m_window.ShowPrinterListGridAndFullRowSelection();
     int columnIndex = 0;
-    for (const auto& column : PRINTER_LIST_COLUMNS) {
+    for (const auto& column : PRINTER_LIST_LAYOUT) {
         m_message.clear();
-        if (column.heading != 0) {
+        if (column.heading != NO_HEADING) {
             LoadMessage(column.heading);
         }
         m_window.PrinterListInsertColumn(columnIndex++, m_message, column.width);
@@ -91,7 +96,7 @@ bool MainDialog::OnInitDialog() {
 
     ResetDiscoveryTables(m_tables);
 
-    LoadMessage(116);
+    LoadMessage(MSG_READY);
     m_log.Append(m_message);
     return true;
 }

@@ -5,10 +5,10 @@
 
 #include "app/Configuration.h"
 #include "discovery/DiscoveryTables.h"
-#include "platform/MainWindow.h"
-#include "platform/Profile.h"
-#include "ui/LogPane.h"
-#include "ui/MessageCatalogue.h"
+#include "messages/LogPane.h"
+#include "messages/MessageCatalogue.h"
+#include "ports/MainWindow.h"
+#include "ports/Profile.h"
 
 // Where the minimised window draws its icon, centred in the client area.
 struct IconOrigin {
@@ -27,10 +27,8 @@ public:
     // button, take the keyboard focus.
     bool OnInitDialog();
 
-    // Whether a system-menu command is the About item.
-    static bool IsAboutCommand(uint32_t commandId);
-
-    LogPane& Log() { return m_log; }
+    // Whether a system-menu command, without the bits the system uses itself, is the About item.
+    static bool IsAboutCommand(uint32_t command);
 
 private:
     void LoadMessage(int id);

@@ -22,7 +22,7 @@ catalogue_of() {
     esac
 }
 
-# The text of message ID in a catalogue, as its source holds it.
+# The text of a message by its name (res/messages/names.h) in one language's catalogue.
 message() {
     sed -n "s/^VELBRIX_MESSAGE($2, \"\\(.*\\)\")\$/\\1/p" "res/messages/$1.inc"
 }

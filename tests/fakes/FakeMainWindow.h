@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "discovery/DiscoveryResults.h"
-#include "platform/MainWindow.h"
+#include "discovery/DatagramScan.h"
+#include "ports/MainWindow.h"
 
 // The main window's controls as plain values, starting as the dialog template leaves them.
 class FakeMainWindow final : public IMainWindow {
@@ -28,7 +28,7 @@ public:
     int logSelection = -1;
     std::vector<std::wstring> models;
     int modelSelection = -1;
-    uint32_t extendedStyle = 0;
+    bool gridAndFullRowSelection = false;
     std::vector<Column> columns;
     std::vector<std::vector<std::wstring>> rows;
     int repaints = 0;
@@ -71,8 +71,7 @@ public:
     }
     void ModelListAdd(const std::wstring& text) override { models.push_back(text); }
     void ModelListSelect(int index) override { modelSelection = index; }
-    uint32_t PrinterListExtendedStyle() override { return extendedStyle; }
-    void SetPrinterListExtendedStyle(uint32_t style) override { extendedStyle = style; }
+    void ShowPrinterListGridAndFullRowSelection() override { gridAndFullRowSelection = true; }
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override {
         columns.insert(columns.begin() + index, Column{heading, width});
     }

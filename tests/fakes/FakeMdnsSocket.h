@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/MdnsSocket.h"
+#include "ports/ComponentRuntime.h"
+#include "ports/MdnsSocket.h"
+#include "ports/StandardOutput.h"
 
-// A socket that plays a script of receives and notes every call in order.
-class FakeMdnsSocket final : public IMdnsSocket {
+// A socket that plays a script of receives and notes every call in order, the thread's component runtime
+// among them.
+class FakeMdnsSocket final : public IMdnsSocket, public IComponentRuntime {
 public:
     struct Arrival {
         std::string bytes; // what the sender sent, up to any length
@@ -26,8 +29,8 @@ public:
     std::string sentTo;
     std::size_t receives = 0;
 
-    bool InitialiseComponentRuntime() override { return Call("component runtime"); }
-    void UninitialiseComponentRuntime() override { Call("end component runtime"); }
+    bool Initialise() override { return Call("component runtime"); }
+    void Uninitialise() override { Call("end component runtime"); }
     bool StartSocketLibrary() override { return Call("socket library"); }
     void StopSocketLibrary() override { Call("end socket library"); }
     bool CreateSocket() override { return Call("socket"); }

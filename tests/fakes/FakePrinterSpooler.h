@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterSpooler.h"
+#include "ports/PrinterSpooler.h"
 
 class FakePrinterSpooler final : public IPrinterSpooler {
 public:

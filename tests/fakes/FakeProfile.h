@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Profile.h"
+#include "ports/Profile.h"
 
 // velbrix.ini files held in memory, by path, with the integer rules of the platform's reader: optional minus
 // sign and decimal digits, "-1" reading as 0xFFFFFFFF, an empty or missing value giving the default.

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/Threading.h"
+#include "ports/Threading.h"
 
 // Counts the sleeps instead of sleeping; onSleep lets a test change the world while "time passes".
 class FakeSleeper final : public ISleeper {

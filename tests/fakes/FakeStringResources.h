@@ -3,7 +3,7 @@
 #include <map>
 #include <utility>
 
-#include "platform/StringResources.h"
+#include "ports/StringResources.h"
 #include "support/CatalogueTexts.h"
 
 // String tables in memory, keyed by (language, id).

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "discovery/DatagramScan.h"
 #include "discovery/DiscoveryResults.h"
 #include "discovery/IppAddress.h"
 #include "fakes/FakeMainWindow.h"
@@ -52,10 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t row = 0; row < tables.Discovered.Count; ++row) {
         const PrinterRecord& record = tables.Discovered.Rows[static_cast<std::size_t>(row)];
         Require(record.size() == 4);
-        Require(record[2] == (VisibleText(record[1]).empty() ? L"" : MakeIppAddress(record[0], record[1])));
-        Require(VisibleText(record[1]).find(selected.Model) != std::wstring::npos);
+        const std::wstring& queue = record[DISCOVERED_QUEUE_NAME];
+        Require(record[DISCOVERED_PORT_ADDRESS] ==
+                (VisibleText(queue).empty() ? L"" : MakeIppAddress(record[DISCOVERED_ADDRESS], queue)));
+        Require(VisibleText(queue).find(selected.Model) != std::wstring::npos);
         for (int32_t other = 0; other < row; ++other) {
-            Require(tables.Discovered.Rows[static_cast<std::size_t>(other)][0] != record[0]);
+            Require(tables.Discovered.Rows[static_cast<std::size_t>(other)][DISCOVERED_ADDRESS] !=
+                    record[DISCOVERED_ADDRESS]);
         }
     }
     return 0;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "messages/names.h"
+
 // The catalogue's texts as the sources hold them, compiled in for the tests to compare with.
 struct CatalogueText {
     uint16_t language;

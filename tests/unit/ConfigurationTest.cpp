@@ -5,6 +5,7 @@
 
 #include "app/ModelEntry.h"
 #include "fakes/FakeProfile.h"
+#include "messages/names.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

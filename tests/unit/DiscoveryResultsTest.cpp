@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "discovery/DatagramScan.h"
+#include "discovery/PrinterListColumns.h"
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeStringResources.h"
@@ -71,14 +73,12 @@ TEST(DiscoveryResults, QueueNamesReadOutOfDatagrams) {
             EXPECT_TRUE(search.window.rows.empty()) << testCase.name;
         } else {
             ASSERT_EQ(search.tables.Discovered.Count, 1) << testCase.name;
-            EXPECT_EQ(search.tables.Discovered.Rows[0][1], testCase.queue) << testCase.name;
-            EXPECT_EQ(search.tables.Discovered.Rows[0][2], L"http://10.0.0.2:631/printers/" + testCase.queue);
+            EXPECT_EQ(search.tables.Discovered.Rows[0][DISCOVERED_QUEUE_NAME], testCase.queue) << testCase.name;
+            EXPECT_EQ(search.tables.Discovered.Rows[0][DISCOVERED_PORT_ADDRESS],
+                      L"http://10.0.0.2:631/printers/" + testCase.queue);
         }
         EXPECT_EQ(search.handoff.HandoffState.load(), HANDOFF_FREE) << testCase.name;
     }
-    EXPECT_EQ(WidenDatagramByte(0x80), static_cast<wchar_t>(0xFF80));
-    EXPECT_EQ(WidenDatagramByte(0xFF), static_cast<wchar_t>(0xFFFF));
-    EXPECT_EQ(WidenDatagramByte(0x7F), static_cast<wchar_t>(0x7F));
 }
 
 TEST(DiscoveryResults, QueueNameRunningToTheEndOfTheBufferKeepsItsZeroBytes) {
@@ -86,11 +86,12 @@ TEST(DiscoveryResults, QueueNameRunningToTheEndOfTheBufferKeepsItsZeroBytes) {
     const std::string bytes = "x:631/printers/M1";
     search.Deliver("10.0.0.2", bytes);
     ASSERT_EQ(search.tables.Discovered.Count, 1);
-    const std::wstring& queue = search.tables.Discovered.Rows[0][1];
+    const std::wstring& queue = search.tables.Discovered.Rows[0][DISCOVERED_QUEUE_NAME];
     EXPECT_EQ(queue.size(), 1024 - 15u) << "every byte up to index 1023";
     EXPECT_EQ(VisibleText(queue), L"M1");
-    EXPECT_EQ(VisibleText(search.tables.Discovered.Rows[0][2]), L"http://10.0.0.2:631/printers/M1");
-    EXPECT_EQ(search.window.rows[0][2], L"M1");
+    EXPECT_EQ(VisibleText(search.tables.Discovered.Rows[0][DISCOVERED_PORT_ADDRESS]),
+              L"http://10.0.0.2:631/printers/M1");
+    EXPECT_EQ(search.window.rows[0][PRINTER_LIST_COLUMN_QUEUE_NAME], L"M1");
 }
 
 TEST(DiscoveryResults, StatusAgainstTheInstalledPrinters) {
@@ -101,21 +102,25 @@ TEST(DiscoveryResults, StatusAgainstTheInstalledPrinters) {
         std::wstring remark;
         std::wstring installedName;
     } cases[] = {
-        {"not installed", {{L"10.0.0.2", L"M1_other", L"Other"}}, EnglishText(127), EnglishText(128), L""},
+        {"not installed",
+         {{L"10.0.0.2", L"M1_other", L"Other"}},
+         EnglishText(MSG_STATUS_NOT_INSTALLED),
+         EnglishText(MSG_REMARK_NOT_INSTALLED),
+         L""},
         {"installed at the same address",
          {{L"10.0.0.2", L"M1_office", L"Office"}},
-         EnglishText(129),
-         EnglishText(130),
+         EnglishText(MSG_STATUS_SAME_ADDRESS),
+         EnglishText(MSG_REMARK_SAME_ADDRESS),
          L"Office"},
         {"installed at another address",
          {{L"10.0.0.7", L"M1_office", L"Office"}},
-         EnglishText(131) + L"10.0.0.7",
-         EnglishText(132),
+         EnglishText(MSG_STATUS_OTHER_ADDRESS) + L"10.0.0.7",
+         EnglishText(MSG_REMARK_OTHER_ADDRESS),
          L"Office"},
         {"two installed, the last decides",
          {{L"10.0.0.2", L"M1_office", L"First"}, {L"10.0.0.9", L"M1_office", L"Second"}},
-         EnglishText(131) + L"10.0.0.9",
-         EnglishText(132),
+         EnglishText(MSG_STATUS_OTHER_ADDRESS) + L"10.0.0.9",
+         EnglishText(MSG_REMARK_OTHER_ADDRESS),
          L"Second"},
     };
     for (const auto& testCase : cases) {
@@ -129,7 +134,7 @@ TEST(DiscoveryResults, StatusAgainstTheInstalledPrinters) {
                   (std::vector<std::wstring>{L"", L"10.0.0.2", L"M1_office", L"http://10.0.0.2:631/printers/M1_office",
                                              testCase.status, testCase.remark}))
             << testCase.name;
-        EXPECT_EQ(search.tables.Discovered.Rows[0][3], testCase.installedName) << testCase.name;
+        EXPECT_EQ(search.tables.Discovered.Rows[0][DISCOVERED_INSTALLED_NAME], testCase.installedName) << testCase.name;
         EXPECT_EQ(search.window.repaints, 1);
     }
 }
@@ -141,8 +146,9 @@ TEST(DiscoveryResults, OneRecordPerSender) {
     search.Deliver("10.0.0.2", PrinterAnswer("10.0.0.2", "M1_second"));
     search.Deliver("10.0.0.3", PrinterAnswer("10.0.0.3", "M1_third"));
     ASSERT_EQ(search.tables.Discovered.Count, 2);
-    EXPECT_EQ(search.tables.Discovered.Rows[0][1], L"M1_first") << "a sender whose first datagram had no printer";
-    EXPECT_EQ(search.tables.Discovered.Rows[1][0], L"10.0.0.3");
+    EXPECT_EQ(search.tables.Discovered.Rows[0][DISCOVERED_QUEUE_NAME], L"M1_first")
+        << "a sender whose first datagram had no printer";
+    EXPECT_EQ(search.tables.Discovered.Rows[1][DISCOVERED_ADDRESS], L"10.0.0.3");
     EXPECT_EQ(search.window.rows.size(), 2u);
 }
 
@@ -154,7 +160,7 @@ TEST(DiscoveryResults, TwentyPrintersAndNoMore) {
     }
     EXPECT_EQ(search.tables.Discovered.Count, 20);
     EXPECT_EQ(search.window.rows.size(), 20u);
-    EXPECT_EQ(search.window.rows[19][1], L"10.0.0.20");
+    EXPECT_EQ(search.window.rows[19][PRINTER_LIST_COLUMN_ADDRESS], L"10.0.0.20");
     EXPECT_EQ(search.handoff.HandoffState.load(), HANDOFF_FREE);
 }
 
@@ -166,7 +172,9 @@ TEST(DiscoveryResults, AnEmptyModelLetsEveryQueueNameThrough) {
     search.Deliver("10.0.0.4", std::string("x:631/printers/\0ab\x14", 19));
     search.Deliver("10.0.0.5", "x:631/printers/\x14");
     ASSERT_EQ(search.tables.Discovered.Count, 3);
-    EXPECT_EQ(search.tables.Discovered.Rows[1][1], L"_9108");
-    EXPECT_EQ(search.tables.Discovered.Rows[2][1], std::wstring(L"\0ab", 3)) << "a name that begins with a zero byte";
-    EXPECT_EQ(search.tables.Discovered.Rows[2][2], L"") << "has no visible text, so no IPP address";
+    EXPECT_EQ(search.tables.Discovered.Rows[1][DISCOVERED_QUEUE_NAME], L"_9108");
+    EXPECT_EQ(search.tables.Discovered.Rows[2][DISCOVERED_QUEUE_NAME], std::wstring(L"\0ab", 3))
+        << "a name that begins with a zero byte";
+    EXPECT_EQ(search.tables.Discovered.Rows[2][DISCOVERED_PORT_ADDRESS], L"")
+        << "has no visible text, so no IPP address";
 }

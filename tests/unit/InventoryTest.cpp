@@ -29,8 +29,8 @@ TEST(Inventory, RecordsTheIppPrintersOfTheSelectedDriverOnly) {
     EXPECT_EQ(result.Recorded, 2);
     EXPECT_EQ(installed.Rows[0], (PrinterRecord{L"192.168.1.20", L"Office", L"http://192.168.1.20:631/printers/Office",
                                                 L"Office M1", DRIVER}));
-    EXPECT_EQ(installed.Rows[1][1], L"M1_9108");
-    EXPECT_EQ(installed.Rows[1][3], L"Second M1");
+    EXPECT_EQ(installed.Rows[1][INSTALLED_QUEUE_NAME], L"M1_9108");
+    EXPECT_EQ(installed.Rows[1][INSTALLED_PRINTER_NAME], L"Second M1");
 }
 
 TEST(Inventory, CountsAndLimits) {

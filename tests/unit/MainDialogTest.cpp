@@ -34,32 +34,31 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     started.profile.files[INI_PATH] = {{L"COMMON", {{L"PrinterModelNums", L"2"}}},
                                        {L"PRT1", {{L"PrinterModel", L"M1"}}},
                                        {L"PRT2", {{L"PrinterModel", L"M2"}}}};
-    started.window.extendedStyle = 0x4;
     started.Start();
     const FakeMainWindow& window = started.window;
 
-    EXPECT_EQ(window.title, EnglishText(102));
-    EXPECT_EQ(window.controlTexts.at(IDC_STATIC), EnglishText(104));
-    EXPECT_EQ(window.controlTexts.at(IDC_SEARCH), EnglishText(105));
-    EXPECT_EQ(window.controlTexts.at(IDC_INSTALL), EnglishText(106));
-    EXPECT_EQ(window.controlTexts.at(2), EnglishText(107));
+    EXPECT_EQ(window.title, EnglishText(MSG_MAIN_TITLE));
+    EXPECT_EQ(window.controlTexts.at(IDC_STATIC), EnglishText(MSG_MODEL_LABEL));
+    EXPECT_EQ(window.controlTexts.at(IDC_SEARCH), EnglishText(MSG_SEARCH_BUTTON));
+    EXPECT_EQ(window.controlTexts.at(IDC_INSTALL), EnglishText(MSG_INSTALL_BUTTON));
+    EXPECT_EQ(window.controlTexts.at(2), EnglishText(MSG_EXIT_BUTTON));
     EXPECT_EQ(window.iconsSet, 2);
-    EXPECT_EQ(window.log, std::vector<std::wstring>{EnglishText(116)});
+    EXPECT_EQ(window.log, std::vector<std::wstring>{EnglishText(MSG_READY)});
     EXPECT_EQ(window.logSelection, 0);
-    EXPECT_EQ(window.models, (std::vector<std::wstring>{EnglishText(108), L"M1", L"M2"}));
+    EXPECT_EQ(window.models, (std::vector<std::wstring>{EnglishText(MSG_MODEL_PROMPT), L"M1", L"M2"}));
     EXPECT_EQ(window.modelSelection, 0);
     EXPECT_FALSE(window.IsEnabled(IDC_INSTALL));
     EXPECT_TRUE(window.IsEnabled(IDC_SEARCH));
     EXPECT_TRUE(window.IsEnabled(2));
-    EXPECT_EQ(window.extendedStyle, 0x25u) << "gridlines and full-row selection on top of what was there";
+    EXPECT_TRUE(window.gridAndFullRowSelection);
     EXPECT_TRUE(started.focusToFirstControl);
 
     const std::vector<std::pair<std::wstring, int>> expectedColumns = {{L"", 0},
-                                                                       {EnglishText(111), 110},
-                                                                       {EnglishText(112), 130},
-                                                                       {EnglishText(113), 330},
-                                                                       {EnglishText(114), 330},
-                                                                       {EnglishText(115), 210}};
+                                                                       {EnglishText(MSG_COLUMN_ADDRESS), 110},
+                                                                       {EnglishText(MSG_COLUMN_QUEUE), 130},
+                                                                       {EnglishText(MSG_COLUMN_PORT), 330},
+                                                                       {EnglishText(MSG_COLUMN_STATUS), 330},
+                                                                       {EnglishText(MSG_COLUMN_REMARK), 210}};
     ASSERT_EQ(window.columns.size(), expectedColumns.size());
     for (std::size_t column = 0; column < expectedColumns.size(); ++column) {
         EXPECT_EQ(window.columns[column].heading, expectedColumns[column].first) << column;
@@ -106,7 +105,7 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
         bool emptyAboutText;
         std::vector<std::wstring> menu;
     } cases[] = {
-        {"standard menu", true, false, {L"Move", L"", L"Close", L"", EnglishText(101)}},
+        {"standard menu", true, false, {L"Move", L"", L"Close", L"", EnglishText(MSG_ABOUT_MENU_ITEM)}},
         {"empty About text", true, true, {L"Move", L"", L"Close"}},
         {"no system menu", false, false, {L"Restore", L"Move", L"Size", L"Minimize", L"Maximize", L"", L"Close"}},
     };
@@ -114,11 +113,11 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
         StartedDialog started;
         started.window.hasSystemMenu = testCase.hasSystemMenu;
         if (testCase.emptyAboutText) {
-            started.resources.strings.erase({1033, 101});
+            started.resources.strings.erase({1033, MSG_ABOUT_MENU_ITEM});
         }
         started.Start();
         EXPECT_EQ(started.window.systemMenu, testCase.menu) << testCase.name;
-        if (testCase.menu.back() == EnglishText(101)) {
+        if (testCase.menu.back() == EnglishText(MSG_ABOUT_MENU_ITEM)) {
             EXPECT_EQ(started.window.systemMenuIds.back(), static_cast<uint32_t>(IDM_SHOW_ABOUT));
         }
     }
@@ -145,23 +144,13 @@ TEST(MainDialog, TextsComeFromTheThreadLanguagesCatalogue) {
         StartedDialog started;
         started.Start(threadLanguage);
         const uint16_t catalogue = threadLanguage == 1084 ? 1065 : threadLanguage;
-        EXPECT_EQ(started.window.title, CatalogueTextOf(catalogue, 102));
-        EXPECT_EQ(started.window.log.back(), CatalogueTextOf(catalogue, 116));
-        EXPECT_EQ(started.window.columns[5].heading, CatalogueTextOf(catalogue, 115));
+        EXPECT_EQ(started.window.title, CatalogueTextOf(catalogue, MSG_MAIN_TITLE));
+        EXPECT_EQ(started.window.log.back(), CatalogueTextOf(catalogue, MSG_READY));
+        EXPECT_EQ(started.window.columns[5].heading, CatalogueTextOf(catalogue, MSG_COLUMN_REMARK));
         const MessageCatalogue messages(started.resources, threadLanguage);
         const AboutBoxTexts about = LoadAboutBoxTexts(messages);
-        EXPECT_EQ(about.Title, CatalogueTextOf(catalogue, 150));
-        EXPECT_EQ(about.Version, CatalogueTextOf(catalogue, 103));
-    }
-}
-
-TEST(MainDialog, OnlyTheAboutItemOpensTheAboutBox) {
-    const struct {
-        uint32_t command;
-        bool about;
-    } cases[] = {{0x0010, true}, {0x001F, true}, {0x0020, false}, {0x0000, false}, {0xF060, false}, {0xF010, false}};
-    for (const auto& testCase : cases) {
-        EXPECT_EQ(MainDialog::IsAboutCommand(testCase.command), testCase.about) << testCase.command;
+        EXPECT_EQ(about.Title, CatalogueTextOf(catalogue, MSG_ABOUT_TITLE));
+        EXPECT_EQ(about.Version, CatalogueTextOf(catalogue, MSG_ABOUT_VERSION));
     }
 }
 

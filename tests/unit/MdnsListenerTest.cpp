@@ -30,11 +30,9 @@ struct Listener {
     }
 
     int32_t Run(uint32_t search = 0) {
-        ListenerContext context{
-            socket,  output,
-            sleeper, handoff,
-            search,  [this] {
-                                    forwarded.push_back({handoff.Slot.SenderAddress.data(), handoff.Slot.Datagram}); }};
+        ListenerContext context{socket, socket, output, sleeper, handoff, search, [this] {
+                                    forwarded.push_back({handoff.Slot.SenderAddress.data(), handoff.Slot.Datagram});
+                                }};
         return MdnsListenerThread(context);
     }
 };

@@ -1,4 +1,4 @@
-#include "ui/MessageCatalogue.h"
+#include "messages/MessageCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ TEST(CatalogueSources, EveryLanguageHoldsEachMessageOnceOnOneLine) {
 
 TEST(CatalogueSources, NoticeTitleMatchesTheBoxItCloses) {
     for (const uint16_t language : CATALOGUE_LANGUAGES) {
-        EXPECT_EQ(Text(language, 126), Text(language, 145)) << language;
+        EXPECT_EQ(Text(language, MSG_NOTICE_WINDOW_TITLE), Text(language, MSG_INSTALL_NOTICE_CAPTION)) << language;
     }
 }
 
@@ -96,11 +96,11 @@ TEST(CatalogueSources, TextsKeepTheirOwnBlanksAndMarks) {
     EXPECT_EQ(Text(1033, 152).substr(0, 7), L"[Tips] ");
     EXPECT_EQ(Text(2052, 152).rfind(L" [重要提示]共享打印机信息已经保存到系统剪贴板", 0), 0u);
     for (const uint16_t language : CATALOGUE_LANGUAGES) {
-        const std::wstring about = Text(language, 101);
+        const std::wstring about = Text(language, MSG_ABOUT_MENU_ITEM);
         EXPECT_NE(about.find(L"Velbrix"), std::wstring::npos) << language;
         EXPECT_EQ(about.substr(about.size() - 7), L"(&A)...") << language;
-        EXPECT_NE(Text(language, 103).find(L"1.0.12"), std::wstring::npos) << language;
-        EXPECT_EQ(Text(language, 109).front(), L'[') << "log lines begin with their tag";
+        EXPECT_NE(Text(language, MSG_ABOUT_VERSION).find(L"1.0.12"), std::wstring::npos) << language;
+        EXPECT_EQ(Text(language, MSG_NO_PROGRAM_DIRECTORY).front(), L'[') << "log lines begin with their tag";
     }
 }
 

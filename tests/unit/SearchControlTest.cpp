@@ -80,11 +80,12 @@ TEST(SearchControl, AStartedSearchLogsFourLinesAndDisablesTheButtons) {
     search.window.modelListSelection = 2;
     search.spooler.listing.Printers.push_back({L"A printer", L"http://10.0.0.8:631/printers/A_queue", L"B"});
     search.control.OnSearch();
-    EXPECT_EQ(search.window.log,
-              (std::vector<std::wstring>{EnglishText(119) + L"A|B|C|D", EnglishText(120),
-                                         L"[Notification] Installed printers on the computer:  3,  including the "
-                                         L"matching network printers :  1.",
-                                         EnglishText(123)}));
+    EXPECT_EQ(
+        search.window.log,
+        (std::vector<std::wstring>{EnglishText(MSG_MODEL_ENTRY_READ) + L"A|B|C|D", EnglishText(MSG_CHECKING_INSTALLED),
+                                   L"[Notification] Installed printers on the computer:  3,  including the "
+                                   L"matching network printers :  1.",
+                                   EnglishText(MSG_SEARCHING)}));
     EXPECT_EQ(search.window.logSelection, 3);
     EXPECT_EQ(search.selected.Model, L"A");
     EXPECT_EQ(search.selected.DriverName, L"B");
@@ -112,8 +113,9 @@ TEST(SearchControl, InventoryFailureShowsTheErrorCodeAndEndsTheSearch) {
     search.window.modelListSelection = 1;
     search.spooler.listing = {false, 1722, {}};
     search.control.OnSearch();
-    EXPECT_EQ(search.window.log, (std::vector<std::wstring>{EnglishText(119) + L"M1|Vantrel M1|drivers\\m1.inf",
-                                                            EnglishText(120), L"[异常]Error code is 1722"}));
+    EXPECT_EQ(search.window.log,
+              (std::vector<std::wstring>{EnglishText(MSG_MODEL_ENTRY_READ) + L"M1|Vantrel M1|drivers\\m1.inf",
+                                         EnglishText(MSG_CHECKING_INSTALLED), L"[异常]Error code is 1722"}));
     ASSERT_EQ(search.window.boxes.size(), 1u);
     EXPECT_EQ(search.window.boxes[0].text, L"[异常]Error code is 1722");
     EXPECT_EQ(search.window.boxes[0].icon, IMainWindow::BoxIcon::None);
@@ -128,9 +130,9 @@ TEST(SearchControl, AListenerThatDoesNotStartLeavesTheTimerRunning) {
     search.launcher.starts = false;
     search.control.OnSearch();
     ASSERT_EQ(search.window.boxes.size(), 1u);
-    EXPECT_EQ(search.window.boxes[0].text, EnglishText(122));
+    EXPECT_EQ(search.window.boxes[0].text, EnglishText(MSG_LISTENER_NOT_STARTED));
     EXPECT_EQ(search.window.boxes[0].icon, IMainWindow::BoxIcon::Warning);
-    EXPECT_EQ(search.window.log.back(), EnglishText(122));
+    EXPECT_EQ(search.window.log.back(), EnglishText(MSG_LISTENER_NOT_STARTED));
     EXPECT_TRUE(search.ButtonsEnabled(true));
     EXPECT_EQ(search.window.timers.count(TIMER_SEARCH), 1u);
 }
@@ -141,7 +143,7 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         std::wstring line;
         IMainWindow::BoxIcon icon;
     } cases[] = {
-        {0, EnglishText(124), IMainWindow::BoxIcon::Warning},
+        {0, EnglishText(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning},
         {3,
          L"[Notification] Searching done. Totally found:  3 matching network printer, you can select the printer to "
          L"install the network printing driver.",
@@ -176,7 +178,7 @@ TEST(SearchControl, TheNoticeTimerClosesTheNoticeBoxByItsTitle) {
     Search search;
     search.window.timers[TIMER_INSTALL_NOTICE] = 5000;
     search.control.OnTimer(TIMER_INSTALL_NOTICE);
-    EXPECT_EQ(search.window.closedTitles, std::vector<std::wstring>{EnglishText(126)});
+    EXPECT_EQ(search.window.closedTitles, std::vector<std::wstring>{EnglishText(MSG_NOTICE_WINDOW_TITLE)});
     EXPECT_TRUE(search.window.timers.empty());
 
     search.control.OnTimer(7);

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/LanguageChoice.h"
-#include "platform/win32/Win32StringResources.h"
+#include "messages/MessageCatalogue.h"
 #include "resource.h"
 #include "support/CatalogueTexts.h"
-#include "ui/MessageCatalogue.h"
+#include "win32/Win32StringResources.h"
 #include "windows/WindowsTestSupport.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "discovery/Inventory.h"
-#include "platform/win32/Win32PrinterSpooler.h"
+#include "win32/Win32PrinterSpooler.h"
 
 namespace {
 

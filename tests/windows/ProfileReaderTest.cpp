@@ -3,7 +3,8 @@
 
 #include "app/Configuration.h"
 #include "app/ModelEntry.h"
-#include "platform/win32/Win32Profile.h"
+#include "messages/names.h"
+#include "win32/Win32Profile.h"
 #include "windows/WindowsTestSupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "windows/WindowsTestSupport.h"
 
 #include "app/ProgramPaths.h"
-#include "platform/win32/Win32Profile.h"
+#include "win32/Win32Profile.h"
 
 std::wstring TestProgramDirectory() {
     return ProgramDirectoryFromExecutablePath(Win32Profile().ExecutablePath());

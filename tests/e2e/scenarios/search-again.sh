@@ -19,7 +19,7 @@ check "the listener of the ended search has ended with that datagram" "$(mdns_so
 log_before=$(drive log)
 drive select-model 0 >/dev/null
 drive press 1003 >/dev/null
-check "the prompt selected: a warning box" "$(drive message-box 5000)" "$(printf '%s\n' Velbrix "$(m 117)" warning)"
+check "the prompt selected: a warning box" "$(drive message-box 5000)" "$(printf '%s\n' Velbrix "$(m MSG_NO_MODEL_CHOSEN)" warning)"
 drive message-box-ok >/dev/null
 sleep 0.3
 check "the prompt selected: the list is emptied" "$(drive rows)" ""

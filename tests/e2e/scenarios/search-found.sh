@@ -18,9 +18,9 @@ box=$(drive message-box 10000)
 check "the count line: three installed, two of the model" "$(drive log | sed -n 4p)" \
     "[Notification] Installed printers on the computer:  3,  including the matching network printers :  2."
 check "the rows: one per printer of the model, with its installation status" "$(drive rows)" "$(printf '%s\n' \
-    "	10.77.0.11	M1_alpha	http://10.77.0.11:631/printers/M1_alpha	$(m 127)	$(m 128)" \
-    "	10.77.0.12	M1_beta	http://10.77.0.12:631/printers/M1_beta	$(m 129)	$(m 130)" \
-    "	10.77.0.13	M1_gamma	http://10.77.0.13:631/printers/M1_gamma	$(m 131)10.77.0.99	$(m 132)")"
+    "	10.77.0.11	M1_alpha	http://10.77.0.11:631/printers/M1_alpha	$(m MSG_STATUS_NOT_INSTALLED)	$(m MSG_REMARK_NOT_INSTALLED)" \
+    "	10.77.0.12	M1_beta	http://10.77.0.12:631/printers/M1_beta	$(m MSG_STATUS_SAME_ADDRESS)	$(m MSG_REMARK_SAME_ADDRESS)" \
+    "	10.77.0.13	M1_gamma	http://10.77.0.13:631/printers/M1_gamma	$(m MSG_STATUS_OTHER_ADDRESS)10.77.0.99	$(m MSG_REMARK_OTHER_ADDRESS)")"
 check "the end: an information box that reads 3" "$box" "$(printf '%s\n' Velbrix \
     "[Notification] Searching done. Totally found:  3 matching network printer, you can select the printer to install the network printing driver." \
     information)"

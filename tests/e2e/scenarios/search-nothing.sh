@@ -11,17 +11,17 @@ started=$(now)
 drive press 1003 >/dev/null
 sleep 0.7
 check "during the search: search, install and exit disabled" "$(drive controls | awk -F'\t' '$1==1003||$1==1005||$1==2{print $1 $3}' | sort | tr '\n' ' ')" "10030 10050 20 "
-check "the log of a started search" "$(drive log)" "$(printf '%s\n' 3 "$(m 119)M1|Vantrel M1|drivers\\1.inf" "$(m 120)" \
-    "[Notification] Installed printers on the computer:  0,  including the matching network printers :  0." "$(m 123)")"
+check "the log of a started search" "$(drive log)" "$(printf '%s\n' 3 "$(m MSG_MODEL_ENTRY_READ)M1|Vantrel M1|drivers\\1.inf" "$(m MSG_CHECKING_INSTALLED)" \
+    "[Notification] Installed printers on the computer:  0,  including the matching network printers :  0." "$(m MSG_SEARCHING)")"
 check_mdns_inside
 
 box=$(drive message-box 10000)
 ended=$(now)
-check "the end: a warning box with the application's name" "$box" "$(printf '%s\n' Velbrix "$(m 124)" warning)"
+check "the end: a warning box with the application's name" "$box" "$(printf '%s\n' Velbrix "$(m MSG_NOTHING_FOUND)" warning)"
 elapsed=$(echo "$ended - $started" | bc)
 echo "  search of SearchDuration 3 took $elapsed s from the press to its end box" | tee "$E2E_ARTIFACTS/duration.txt"
 check "the search ends about 3 s after it began" "$(echo "$elapsed > 2.5 && $elapsed < 6" | bc)" 1
-check "the log ends with the nothing-found line" "$(drive log | tail -n 1)" "$(m 124)"
+check "the log ends with the nothing-found line" "$(drive log | tail -n 1)" "$(m MSG_NOTHING_FOUND)"
 check "nothing in the list" "$(drive rows)" ""
 check "after the search: the buttons enabled" "$(drive controls | awk -F'\t' '$1==1003||$1==1005||$1==2{print $1 $3}' | sort | tr '\n' ' ')" "10031 10051 21 "
 screenshot nothing-found

@@ -1,6 +1,0 @@
-#include "app/ProcessState.h"
-
-ProcessState& TheProcessState() {
-    static ProcessState* const state = new ProcessState();
-    return *state;
-}

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "platform/PrinterSpooler.h"
-
-class Win32PrinterSpooler final : public IPrinterSpooler {
-public:
-    Enumeration EnumerateInstalledPrinters() override;
-};

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "platform/UserInterfaceLanguage.h"
-
-class Win32UserInterfaceLanguage final : public IUserInterfaceLanguage {
-public:
-    uint16_t UserDefaultUILanguage() override;
-    void SetThreadUILanguage(uint16_t language) override;
-};

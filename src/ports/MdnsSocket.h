@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+// What one listener needs of the network: the socket library and one UDP socket on the mDNS port. Each call
+// answers whether it succeeded.
+class IMdnsSocket {
+public:
+    virtual ~IMdnsSocket() = default;
+
+    // Asks for version 2.2.
+    virtual bool StartSocketLibrary() = 0;
+    virtual void StopSocketLibrary() = 0;
+
+    virtual bool CreateSocket() = 0;
+    virtual bool SetReuseAddress() = 0;
+    // Binds to every local address (0.0.0.0) at the port.
+    virtual bool Bind(uint16_t port) = 0;
+    // Joins the group on the interface the system chooses.
+    virtual bool JoinGroup(const std::string& group) = 0;
+    virtual bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) = 0;
+    // Waits without limit for one datagram: its length, 0 for an empty one, or -1 when the receive failed
+    // (a datagram longer than the buffer fails too). sender is the source address as dotted-decimal text.
+    virtual int Receive(std::span<uint8_t> buffer, std::string& sender) = 0;
+    virtual void CloseSocket() = 0;
+};

@@ -1,0 +1,66 @@
+#include "win32/CVelbrixDlg.h"
+
+#include "resource.h"
+#include "win32/CAboutDlg.h"
+#include "win32/WindowMessages.h"
+
+CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, Connect connect)
+    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_connect(std::move(connect)),
+      m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
+
+BOOL CVelbrixDlg::OnInitDialog() {
+    m_flows = m_connect(Handle(), m_icon);
+    return m_flows->dialog.OnInitDialog() ? TRUE : FALSE;
+}
+
+bool CVelbrixDlg::OnButtonClicked(int controlId) {
+    switch (controlId) {
+    case IDC_SEARCH:
+        m_flows->search.OnSearch();
+        return true;
+    default:
+        return CDialog::OnButtonClicked(controlId);
+    }
+}
+
+bool CVelbrixDlg::OnNotify(int controlId, const NMHDR& header) {
+    // A double click on a printer row only selects it.
+    return controlId == IDC_PRINTER_LIST && header.code == LVN_ITEMACTIVATE;
+}
+
+bool CVelbrixDlg::OnTimer(uintptr_t timerId) {
+    m_flows->search.OnTimer(static_cast<uint32_t>(timerId));
+    return true;
+}
+
+bool CVelbrixDlg::OnSysCommand(uint32_t command) {
+    if (!MainDialog::IsAboutCommand(command)) {
+        return false;
+    }
+    CAboutDlg(Instance(), m_catalogue).DoModal(Handle());
+    return true;
+}
+
+bool CVelbrixDlg::OnPrivateMessage(UINT message) {
+    if (message != WM_MDNS_PACKET) {
+        return false;
+    }
+    m_flows->results.OnMdnsPacket();
+    return true;
+}
+
+bool CVelbrixDlg::OnPaint() {
+    if (!IsIconic(Handle())) {
+        return false;
+    }
+    PAINTSTRUCT paint;
+    const HDC context = BeginPaint(Handle(), &paint);
+    SendMessageW(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const IconOrigin origin = MinimisedIconOrigin(client.right - client.left, client.bottom - client.top,
+                                                  GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    DrawIcon(context, origin.x, origin.y, m_icon);
+    EndPaint(Handle(), &paint);
+    return true;
+}

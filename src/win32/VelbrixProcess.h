@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/Configuration.h"
+#include "discovery/DiscoveryTables.h"
+#include "discovery/PacketHandoff.h"
+#include "ports/ApplicationWindowing.h"
+#include "win32/Win32PrinterSpooler.h"
+#include "win32/Win32Profile.h"
+#include "win32/Win32Sleeper.h"
+#include "win32/Win32StringResources.h"
+
+// The one place where Velbrix is put together: it holds the values that live from process start to process
+// end and the adapters that serve the whole process, and connects the main dialog's flows to them once the
+// dialog's window exists.
+class VelbrixProcess final : public IApplicationWindowing {
+public:
+    explicit VelbrixProcess(HINSTANCE instance);
+
+    // Runs the application's start-up and its main dialog; returns when the dialog has closed.
+    void Run();
+
+    void RegisterCommonControls() override;
+    void RunMainDialog(uint16_t threadLanguage) override;
+
+private:
+    HINSTANCE m_instance;
+    Win32Profile m_profile;
+    Win32StringResources m_resources;
+    Win32PrinterSpooler m_spooler;
+    Win32Sleeper m_sleeper;
+
+    Configuration m_configuration;
+    DiscoveryTables m_tables;
+    SelectedModel m_selectedModel;
+    DiscoveryHandoff m_handoff;
+};

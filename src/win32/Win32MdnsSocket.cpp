@@ -1,0 +1,68 @@
+#include <winsock2.h>
+
+#include <ws2tcpip.h>
+
+#include "win32/Win32MdnsSocket.h"
+
+bool Win32MdnsSocket::StartSocketLibrary() {
+    WSADATA data;
+    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+}
+
+void Win32MdnsSocket::StopSocketLibrary() {
+    WSACleanup();
+}
+
+bool Win32MdnsSocket::CreateSocket() {
+    m_socket = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    return m_socket != INVALID_SOCKET;
+}
+
+bool Win32MdnsSocket::SetReuseAddress() {
+    const int on = 1;
+    return setsockopt(m_socket, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof(on)) == 0;
+}
+
+bool Win32MdnsSocket::Bind(uint16_t port) {
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(port);
+    return bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof(local)) == 0;
+}
+
+bool Win32MdnsSocket::JoinGroup(const std::string& group) {
+    ip_mreq membership{};
+    membership.imr_multiaddr.s_addr = inet_addr(group.c_str());
+    membership.imr_interface.s_addr = htonl(INADDR_ANY);
+    return setsockopt(m_socket, IPPROTO_IP, IP_ADD_MEMBERSHIP, reinterpret_cast<const char*>(&membership),
+                      sizeof(membership)) == 0;
+}
+
+bool Win32MdnsSocket::SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) {
+    sockaddr_in target{};
+    target.sin_family = AF_INET;
+    target.sin_addr.s_addr = inet_addr(address.c_str());
+    target.sin_port = htons(port);
+    return sendto(m_socket, reinterpret_cast<const char*>(datagram.data()), static_cast<int>(datagram.size()), 0,
+                  reinterpret_cast<const sockaddr*>(&target), sizeof(target)) != SOCKET_ERROR;
+}
+
+int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
+    sockaddr_in from{};
+    int fromLength = sizeof(from);
+    const int received = recvfrom(m_socket, reinterpret_cast<char*>(buffer.data()), static_cast<int>(buffer.size()), 0,
+                                  reinterpret_cast<sockaddr*>(&from), &fromLength);
+    if (received == SOCKET_ERROR) {
+        return -1;
+    }
+    sender = inet_ntoa(from.sin_addr);
+    return received;
+}
+
+void Win32MdnsSocket::CloseSocket() {
+    if (m_socket != INVALID_SOCKET) {
+        closesocket(m_socket);
+        m_socket = INVALID_SOCKET;
+    }
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "ports/PrinterSpooler.h"
+
+class Win32PrinterSpooler final : public IPrinterSpooler {
+public:
+    Enumeration EnumerateInstalledPrinters() override;
+};
