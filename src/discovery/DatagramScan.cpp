@@ -4,15 +4,12 @@
 
 namespace {
 
-constexpr uint8_t QUEUE_STOP_BYTES[] = {0x1A, 0x14};
-
+// A print-queue name never holds a control character. An mDNS TXT record places the length byte of its next
+// string right after adminurl's value, and that byte is one of them in every record up to 31 characters
+// long, so the name ends there. A zero byte is not a stop: it is kept, and only ends the name's visible
+// text.
 bool IsQueueStopByte(uint8_t byte) {
-    for (const uint8_t stop : QUEUE_STOP_BYTES) {
-        if (byte == stop) {
-            return true;
-        }
-    }
-    return false;
+    return (byte >= 0x01 && byte <= 0x1F) || byte == 0x7F;
 }
 
 } // namespace

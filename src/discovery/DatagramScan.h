@@ -13,7 +13,8 @@ wchar_t WidenDatagramByte(uint8_t byte);
 std::wstring DatagramText(const DatagramBytes& datagram);
 
 // The queue name of the first ":631/printers/" in the datagram: every byte after it, zero bytes included, up
-// to the first 0x1A or 0x14 or the end of the buffer. Empty when there is no marker or nothing follows it.
+// to the first control byte (0x01 to 0x1F, 0x7F) or the end of the buffer. Empty when there is no marker or
+// nothing follows it.
 std::wstring QueueNameFromDatagram(const DatagramBytes& datagram);
 
 // A text as the list and the comparisons read it: up to its first zero character.

@@ -8,6 +8,7 @@
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeStringResources.h"
 #include "support/Datagrams.h"
+#include "support/RecordedAnswers.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ TEST(DiscoveryResults, QueueNamesReadOutOfDatagrams) {
         std::wstring queue; // empty: no record
     } cases[] = {
         {"an mDNS answer of a printer", PrinterAnswer("10.0.0.2", "M1_office"), L"M1_office"},
+        {"the recorded answer of a CUPS server", RecordedAnswer("cups-ipp-answer.bin"), L"M1_Lab"},
         {"a stop byte 0x1A", "x" + marker + "M1_a\x1A" + "more", L"M1_a"},
         {"the marker at the last byte", std::string(1024 - marker.size(), 'a') + marker, L""},
         {"the marker followed at once by 0x1A", "x" + marker + "\x1A" + "M1", L""},
