@@ -38,6 +38,10 @@ public:
     virtual void PrinterListInsertRow(int index) = 0;
     virtual void PrinterListSetCell(int row, int column, const std::wstring& text) = 0;
     virtual void PrinterListClear() = 0;
+    // The row the user picked last, -1 when there is none.
+    virtual int PrinterListSelectionMark() = 0;
+    // A cell's text as the list shows it.
+    virtual std::wstring PrinterListCellText(int row, int column) = 0;
 
     // Paints what has changed at once, while the handler is still running.
     virtual void Repaint() = 0;

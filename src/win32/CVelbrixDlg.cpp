@@ -18,6 +18,9 @@ bool CVelbrixDlg::OnButtonClicked(int controlId) {
     case IDC_SEARCH:
         m_flows->search.OnSearch();
         return true;
+    case IDC_INSTALL:
+        m_flows->install.OnInstall();
+        return true;
     default:
         return CDialog::OnButtonClicked(controlId);
     }

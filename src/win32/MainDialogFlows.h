@@ -5,6 +5,7 @@
 #include "app/Configuration.h"
 #include "discovery/DiscoveryResults.h"
 #include "discovery/SearchControl.h"
+#include "install/InstallCommand.h"
 #include "messages/MessageCatalogue.h"
 #include "ui/MainDialog.h"
 #include "win32/Win32ListenerLauncher.h"
@@ -21,6 +22,8 @@ struct ProcessParts {
     DiscoveryTables& tables;
     SelectedModel& selectedModel;
     DiscoveryHandoff& handoff;
+    InstallTarget& installTarget;
+    InstallPorts install;
 };
 
 // The objects that live as long as the main dialog's window: the window as the logic sees it, and the logic
@@ -31,11 +34,14 @@ struct MainDialogFlows {
           dialog(window, parts.catalogue, parts.profile, parts.configuration, parts.tables),
           results(window, parts.catalogue, parts.handoff, parts.tables, parts.selectedModel, parts.sleeper),
           search(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.handoff,
-                 parts.spooler, launcher, parts.applicationName) {}
+                 parts.spooler, launcher, parts.applicationName),
+          install(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.installTarget,
+                  parts.install, parts.applicationName) {}
 
     Win32MainWindow window;
     Win32ListenerLauncher launcher;
     MainDialog dialog;
     DiscoveryResults results;
     SearchControl search;
+    InstallCommand install;
 };

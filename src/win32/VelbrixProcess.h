@@ -5,11 +5,17 @@
 #include "app/Configuration.h"
 #include "discovery/DiscoveryTables.h"
 #include "discovery/PacketHandoff.h"
+#include "install/InstallTarget.h"
 #include "ports/ApplicationWindowing.h"
+#include "win32/Win32Clipboard.h"
+#include "win32/Win32IcmpEcho.h"
 #include "win32/Win32PrinterSpooler.h"
 #include "win32/Win32Profile.h"
+#include "win32/Win32ScriptFile.h"
+#include "win32/Win32ScriptProcess.h"
 #include "win32/Win32Sleeper.h"
 #include "win32/Win32StringResources.h"
+#include "win32/Win32WorkerThread.h"
 
 // The one place where Velbrix is put together: it holds the values that live from process start to process
 // end and the adapters that serve the whole process, and connects the main dialog's flows to them once the
@@ -30,9 +36,15 @@ private:
     Win32StringResources m_resources;
     Win32PrinterSpooler m_spooler;
     Win32Sleeper m_sleeper;
+    Win32IcmpEcho m_icmp;
+    Win32WorkerThread m_worker;
+    Win32ScriptFile m_scriptFile;
+    Win32ScriptProcess m_scriptProcess;
+    Win32Clipboard m_clipboard;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;
     SelectedModel m_selectedModel;
     DiscoveryHandoff m_handoff;
+    InstallTarget m_installTarget;
 };

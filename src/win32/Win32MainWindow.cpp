@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "resource.h"
 
 LRESULT Win32MainWindow::SendToControl(int controlId, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -101,6 +103,28 @@ void Win32MainWindow::PrinterListSetCell(int row, int column, const std::wstring
 
 void Win32MainWindow::PrinterListClear() {
     SendToControl(IDC_PRINTER_LIST, LVM_DELETEALLITEMS, 0, 0);
+}
+
+int Win32MainWindow::PrinterListSelectionMark() {
+    return static_cast<int>(SendToControl(IDC_PRINTER_LIST, LVM_GETSELECTIONMARK, 0, 0));
+}
+
+std::wstring Win32MainWindow::PrinterListCellText(int row, int column) {
+    // The list copies at most the buffer's size less its terminator and answers how much it copied; a text
+    // that filled the buffer may have been cut, so the buffer grows until the text falls short of it.
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        const auto length = static_cast<std::size_t>(SendToControl(
+            IDC_PRINTER_LIST, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        if (length + 1 < buffer.size()) {
+            return std::wstring(buffer.data(), length);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 void Win32MainWindow::Repaint() {

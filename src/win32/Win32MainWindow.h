@@ -28,6 +28,8 @@ public:
     void PrinterListInsertRow(int index) override;
     void PrinterListSetCell(int row, int column, const std::wstring& text) override;
     void PrinterListClear() override;
+    int PrinterListSelectionMark() override;
+    std::wstring PrinterListCellText(int row, int column) override;
     void Repaint() override;
     int ModelListSelection() override;
     void FocusControl(int controlId) override;

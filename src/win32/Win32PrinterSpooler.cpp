@@ -40,3 +40,23 @@ IPrinterSpooler::Enumeration Win32PrinterSpooler::EnumerateInstalledPrinters() {
     result.Succeeded = true;
     return result;
 }
+
+IPrinterSpooler::Deletion Win32PrinterSpooler::DeletePrinter(const std::wstring& printerName) {
+    Deletion result;
+    PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ALL_ACCESS};
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(const_cast<wchar_t*>(printerName.c_str()), &printer, &defaults)) {
+        return result;
+    }
+    result.Opened = true;
+    if (!::DeletePrinter(printer)) {
+        ClosePrinter(printer);
+        // The code as it stands after the close, which is what the removal reports: a close that fails
+        // replaces the deletion's own code.
+        result.ErrorCode = GetLastError();
+        return result;
+    }
+    ClosePrinter(printer);
+    result.Deleted = true;
+    return result;
+}

@@ -5,4 +5,5 @@
 class Win32PrinterSpooler final : public IPrinterSpooler {
 public:
     Enumeration EnumerateInstalledPrinters() override;
+    Deletion DeletePrinter(const std::wstring& printerName) override;
 };

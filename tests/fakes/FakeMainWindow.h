@@ -32,6 +32,7 @@ public:
     std::vector<Column> columns;
     std::vector<std::vector<std::wstring>> rows;
     int repaints = 0;
+    int selectionMark = -1;
     int modelListSelection = 0;
     int focusedControl = 2;
     struct Box {
@@ -82,6 +83,10 @@ public:
         rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = VisibleText(text);
     }
     void PrinterListClear() override { rows.clear(); }
+    int PrinterListSelectionMark() override { return selectionMark; }
+    std::wstring PrinterListCellText(int row, int column) override {
+        return rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
     void Repaint() override { ++repaints; }
     int ModelListSelection() override { return modelListSelection; }
     void FocusControl(int controlId) override { focusedControl = controlId; }

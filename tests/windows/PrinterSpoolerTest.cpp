@@ -86,3 +86,28 @@ TEST_F(SeededSpooler, RecordsTheIppPrintersOfTheDriver) {
     }
     EXPECT_EQ(names, (std::set<std::wstring>{L"Office M1", L"Hall M1"}));
 }
+
+TEST_F(SeededSpooler, DeletesAPrinterByItsName) {
+    const std::wstring stale = L"M1_alpha on http://10.77.0.11:631/printers/M1_alpha";
+    Seed({L"Office M1", L"http://192.168.1.20:631/printers/Office", DRIVER.c_str()});
+    Seed({stale.c_str(), L"http://10.77.0.11:631/printers/M1_alpha", DRIVER.c_str()});
+    const struct {
+        std::wstring name;
+        bool opened;
+        bool deleted;
+    } cases[] = {
+        {L"Office M1", true, true},
+        {stale, true, true},
+        {L"No such printer", false, false},
+    };
+    Win32PrinterSpooler spooler;
+    for (const auto& testCase : cases) {
+        const auto deletion = spooler.DeletePrinter(testCase.name);
+        const std::string name = ::testing::PrintToString(testCase.name);
+        EXPECT_EQ(deletion.Opened, testCase.opened) << name;
+        EXPECT_EQ(deletion.Deleted, testCase.deleted) << name << " error " << deletion.ErrorCode;
+        for (const auto& printer : spooler.EnumerateInstalledPrinters().Printers) {
+            EXPECT_NE(printer.PrinterName, testCase.name) << name;
+        }
+    }
+}

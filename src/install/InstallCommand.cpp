@@ -1,0 +1,103 @@
+#include "install/InstallCommand.h"
+
+#include "discovery/DatagramScan.h"
+#include "discovery/PrinterListColumns.h"
+#include "install/InstallGuidance.h"
+#include "install/PrinterRemoval.h"
+#include "install/QueueNameSafety.h"
+#include "install/Reachability.h"
+#include "messages/names.h"
+#include "resource.h"
+
+InstallCommand::InstallCommand(IMainWindow& window, const MessageCatalogue& catalogue,
+                               const Configuration& configuration, const DiscoveryTables& tables,
+                               const SelectedModel& selected, InstallTarget& target, const InstallPorts& ports,
+                               std::wstring applicationName)
+    : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_tables(tables), m_selected(selected),
+      m_target(target), m_ports(ports), m_applicationName(std::move(applicationName)), m_log(window),
+      m_script(window, catalogue, configuration, ports.scriptFile, ports.scriptProcess, m_applicationName) {}
+
+void InstallCommand::Box(const std::wstring& text, IMainWindow::BoxIcon icon) {
+    m_window.ShowMessageBox(text, m_applicationName, icon);
+}
+
+void InstallCommand::EnableCommandButtons(bool enabled) {
+    for (const int button : {IDC_SEARCH, IDC_INSTALL, IDCANCEL}) {
+        m_window.EnableControl(button, enabled);
+    }
+}
+
+void InstallCommand::OnInstall() {
+    const int row = m_window.PrinterListSelectionMark();
+    if (row < 0) {
+        Box(m_catalogue.Text(MSG_NO_PRINTER_SELECTED), IMainWindow::BoxIcon::Warning);
+        return;
+    }
+    const std::wstring queueName = m_window.PrinterListCellText(row, PRINTER_LIST_COLUMN_QUEUE_NAME);
+    const std::wstring ipAddress = m_window.PrinterListCellText(row, PRINTER_LIST_COLUMN_ADDRESS);
+
+    if (!IsPrinterReachable(m_ports.icmp, ipAddress)) {
+        const std::wstring text = m_catalogue.Text(MSG_PING_FAILED);
+        Box(text, IMainWindow::BoxIcon::Warning);
+        m_log.Append(text);
+        return;
+    }
+    // The queue name comes from an unauthenticated datagram and goes into a batch line: a name that could
+    // break out of its quotes is refused like a missing one.
+    if (queueName.empty() || !IsSafeQueueName(queueName)) {
+        Box(m_catalogue.Text(MSG_QUEUE_NAME_ABNORMAL), IMainWindow::BoxIcon::Warning);
+        return;
+    }
+
+    EnableCommandButtons(false);
+    Install(queueName, ipAddress);
+    EnableCommandButtons(true);
+}
+
+void InstallCommand::Install(const std::wstring& queueName, const std::wstring& ipAddress) {
+    m_log.Append(m_catalogue.Text(MSG_PREPARING_INSTALL) + queueName);
+
+    // The record is found by what the row shows, not by the row's index.
+    m_target = InstallTarget{};
+    for (int32_t index = 0; index < m_tables.Discovered.Count; ++index) {
+        const PrinterRecord& record = m_tables.Discovered.Rows[static_cast<std::size_t>(index)];
+        if (VisibleText(record[DISCOVERED_QUEUE_NAME]) == queueName &&
+            VisibleText(record[DISCOVERED_ADDRESS]) == ipAddress) {
+            m_target = {record[DISCOVERED_INSTALLED_NAME], record[DISCOVERED_ADDRESS], record[DISCOVERED_QUEUE_NAME],
+                        record[DISCOVERED_PORT_ADDRESS]};
+            break;
+        }
+    }
+
+    if (!m_target.StalePrinterName.empty() && !RemoveStalePrinter()) {
+        return;
+    }
+
+    m_log.Append(m_catalogue.Text(MSG_INSTALLING_PRINTER) + queueName);
+    const std::wstring printerName = PrinterNameOf(m_target);
+    const bool automatic = m_configuration.InstallMode != 0;
+    if (automatic) {
+        m_script.RunInstallScript(BuildInstallCommand(printerName,
+                                                      m_configuration.ProgramDirectory + m_selected.DriverPath,
+                                                      m_target.PortAddress, m_selected.DriverName),
+                                  printerName, true);
+    } else {
+        ShowInstallGuidance(m_window, m_catalogue, m_ports.clipboard, m_target.PortAddress);
+        m_script.RunInstallScript(BuildWizardCommand(), printerName, false);
+    }
+}
+
+bool InstallCommand::RemoveStalePrinter() {
+    const std::wstring name = VisibleText(m_target.StalePrinterName);
+    m_log.Append(m_catalogue.Text(MSG_REMOVING_PRINTER) + name);
+    const std::optional<uint32_t> exitCode =
+        m_ports.worker.RunAndWait([this] { return PrinterRemovalWorker(m_target, m_ports.spooler); });
+    if (exitCode == REMOVAL_DONE) {
+        m_log.Append(m_catalogue.Text(MSG_PRINTER_REMOVED) + name);
+        return true;
+    }
+    const std::wstring line = m_catalogue.Text(MSG_REMOVAL_FAILED) + name + m_catalogue.Text(MSG_REMOVAL_FAILED_ADVICE);
+    m_log.Append(line);
+    Box(line, IMainWindow::BoxIcon::Warning);
+    return false;
+}

@@ -1,0 +1,7 @@
+#include "install/InstallTarget.h"
+
+#include "discovery/DatagramScan.h"
+
+std::wstring PrinterNameOf(const InstallTarget& target) {
+    return VisibleText(target.QueueName + L" on " + target.PortAddress);
+}

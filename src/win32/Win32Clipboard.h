@@ -1,0 +1,8 @@
+#pragma once
+
+#include "ports/Clipboard.h"
+
+class Win32Clipboard final : public IClipboard {
+public:
+    bool PutText(const std::wstring& text) override;
+};
