@@ -1,5 +1,7 @@
 #include "discovery/DatagramScan.h"
 
+#include <algorithm>
+
 #include "discovery/IppAddress.h"
 
 namespace {
@@ -40,6 +42,13 @@ std::wstring QueueNameFromDatagram(const DatagramBytes& datagram) {
         queue.push_back(WidenDatagramByte(datagram[index]));
     }
     return queue;
+}
+
+bool CanNamePrinter(const DatagramBytes& datagram) {
+    // The marker is plain ASCII, which the widening leaves as it is, and holds no blank, so looking for its
+    // bytes finds exactly what looking in the datagram's text finds.
+    static const std::string marker(IPP_PRINTERS_MARKER.begin(), IPP_PRINTERS_MARKER.end());
+    return std::search(datagram.begin(), datagram.end(), marker.begin(), marker.end()) != datagram.end();
 }
 
 std::wstring VisibleText(const std::wstring& text) {

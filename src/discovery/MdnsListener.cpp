@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "discovery/DatagramScan.h"
+
 namespace {
 
 // "客户端地址：" (client address) in the GBK code page.
@@ -27,6 +29,8 @@ int32_t ListenAndForward(ListenerContext& context) {
     }
     context.output.Write("Setting SO_REUSEADDR...OK.");
     context.output.WriteLineEnd();
+    // A system that keeps its own size still works, only with less room for a burst.
+    socket.SetReceiveBufferBytes(MDNS_RECEIVE_BUFFER_BYTES);
     if (!socket.Bind(MDNS_PORT)) {
         socket.CloseSocket();
         return LISTENER_EXIT_SOCKET_FAILED;
@@ -36,6 +40,11 @@ int32_t ListenAndForward(ListenerContext& context) {
 
     DatagramBytes buffer{};
     while (context.handoff.StopSearch.load() != 1) {
+        // The trace waits in a buffer while datagrams keep coming, and reaches the output before the listener
+        // waits for the next one.
+        if (!socket.HasPendingDatagram()) {
+            context.output.Flush();
+        }
         buffer.fill(0);
         std::string sender;
         const int received = socket.Receive(buffer, sender);
@@ -43,6 +52,14 @@ int32_t ListenAndForward(ListenerContext& context) {
             continue;
         }
         Trace(context.output, sender, buffer);
+        if (!CanNamePrinter(buffer)) {
+            // The window would drop it without a word, so it costs the window nothing; a listener that a later
+            // search retired still ends here, as it would at its next hand-off.
+            if (context.handoff.CurrentSearch.load() != context.search) {
+                break;
+            }
+            continue;
+        }
         const HandOffResult result = ListenerHandOff(context.handoff, context.search, sender, buffer, context.sleeper,
                                                      context.sendPacketMessage);
         if (result == HandOffResult::Retired) {
@@ -66,5 +83,6 @@ int32_t MdnsListenerThread(ListenerContext& context) {
         context.socket.StopSocketLibrary();
     }
     context.runtime.Uninitialise();
+    context.output.Flush();
     return exitCode;
 }

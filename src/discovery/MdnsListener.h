@@ -22,6 +22,9 @@ constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
     0x00, 0x01,                                                             // class IN
 };
 
+// Enough for a burst of thousands of datagrams to wait while the listener hands one over.
+constexpr uint32_t MDNS_RECEIVE_BUFFER_BYTES = 4 * 1024 * 1024;
+
 constexpr int32_t LISTENER_EXIT_OK = 0;
 constexpr int32_t LISTENER_EXIT_SOCKET_FAILED = -1;
 
@@ -37,6 +40,7 @@ struct ListenerContext {
     std::function<void()> sendPacketMessage;
 };
 
-// The listener of one search: joins the mDNS group, asks its question once, then hands every datagram that
-// reaches the port to the window thread until the search is stopped. Returns the thread's exit code.
+// The listener of one search: joins the mDNS group, asks its question once, then traces every datagram that
+// reaches the port and hands each one that can name a printer to the window thread, until the search is
+// stopped. Returns the thread's exit code.
 int32_t MdnsListenerThread(ListenerContext& context);

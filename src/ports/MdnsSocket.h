@@ -16,6 +16,8 @@ public:
 
     virtual bool CreateSocket() = 0;
     virtual bool SetReuseAddress() = 0;
+    // Asks the system to hold up to that many bytes of datagrams that arrive while nobody receives.
+    virtual bool SetReceiveBufferBytes(uint32_t bytes) = 0;
     // Binds to every local address (0.0.0.0) at the port.
     virtual bool Bind(uint16_t port) = 0;
     // Joins the group on the interface the system chooses.
@@ -24,5 +26,7 @@ public:
     // Waits without limit for one datagram: its length, 0 for an empty one, or -1 when the receive failed
     // (a datagram longer than the buffer fails too). sender is the source address as dotted-decimal text.
     virtual int Receive(std::span<uint8_t> buffer, std::string& sender) = 0;
+    // Whether a datagram is already waiting, so that the next receive will not wait.
+    virtual bool HasPendingDatagram() = 0;
     virtual void CloseSocket() = 0;
 };

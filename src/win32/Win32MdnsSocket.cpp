@@ -23,6 +23,16 @@ bool Win32MdnsSocket::SetReuseAddress() {
     return setsockopt(m_socket, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof(on)) == 0;
 }
 
+bool Win32MdnsSocket::SetReceiveBufferBytes(uint32_t bytes) {
+    const int size = static_cast<int>(bytes);
+    return setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof(size)) == 0;
+}
+
+bool Win32MdnsSocket::HasPendingDatagram() {
+    u_long waiting = 0;
+    return ioctlsocket(m_socket, FIONREAD, &waiting) == 0 && waiting > 0;
+}
+
 bool Win32MdnsSocket::Bind(uint16_t port) {
     sockaddr_in local{};
     local.sin_family = AF_INET;

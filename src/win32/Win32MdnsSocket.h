@@ -10,6 +10,8 @@ public:
     void StopSocketLibrary() override;
     bool CreateSocket() override;
     bool SetReuseAddress() override;
+    bool SetReceiveBufferBytes(uint32_t bytes) override;
+    bool HasPendingDatagram() override;
     bool Bind(uint16_t port) override;
     bool JoinGroup(const std::string& group) override;
     bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override;

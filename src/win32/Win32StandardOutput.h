@@ -2,10 +2,18 @@
 
 #include "ports/StandardOutput.h"
 
-// Standard output through the C library's text stream, flushed after each write so that a trace redirected
-// to a file is complete even when the process ends with the listener still running.
+#include <cstddef>
+
+constexpr std::size_t STANDARD_OUTPUT_BUFFER_BYTES = 64 * 1024;
+
+// Standard output through the C library's text stream and its buffer, which the runtime also empties when
+// the process ends.
 class Win32StandardOutput final : public IStandardOutput {
 public:
     void Write(const std::string& bytes) override;
     void WriteLineEnd() override;
+    void Flush() override;
+
+    // Gives standard output a full buffer of its own; called once at start-up.
+    static void BufferFully();
 };

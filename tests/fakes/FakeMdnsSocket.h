@@ -28,6 +28,9 @@ public:
     std::vector<uint8_t> sent;
     std::string sentTo;
     std::size_t receives = 0;
+    uint32_t receiveBufferBytes = 0;
+    // What the socket says of the next receive: a datagram waits, or the listener would wait.
+    bool pendingDatagram = false;
 
     bool Initialise() override { return Call("component runtime"); }
     void Uninitialise() override { Call("end component runtime"); }
@@ -35,6 +38,11 @@ public:
     void StopSocketLibrary() override { Call("end socket library"); }
     bool CreateSocket() override { return Call("socket"); }
     bool SetReuseAddress() override { return Call("reuse address"); }
+    bool SetReceiveBufferBytes(uint32_t bytes) override {
+        receiveBufferBytes = bytes;
+        return true;
+    }
+    bool HasPendingDatagram() override { return pendingDatagram; }
     bool Bind(uint16_t port) override { return Call("bind " + std::to_string(port)); }
     bool JoinGroup(const std::string& group) override { return Call("join " + group); }
     bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {
@@ -74,4 +82,11 @@ public:
     std::string written;
     void Write(const std::string& bytes) override { written += bytes; }
     void WriteLineEnd() override { written += "\n"; }
+    // The written bytes up to the last flush, as a reader of the output sees them.
+    std::string flushed;
+    int flushes = 0;
+    void Flush() override {
+        flushed = written;
+        ++flushes;
+    }
 };

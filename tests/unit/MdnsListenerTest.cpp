@@ -5,6 +5,7 @@
 #include "fakes/FakeMdnsSocket.h"
 #include "fakes/FakeSleeper.h"
 #include "support/Datagrams.h"
+#include "support/RecordedAnswers.h"
 
 namespace {
 
@@ -107,10 +108,10 @@ TEST(MdnsListener, ForwardsWhatFitsTheBufferAndSkipsTheRest) {
         std::string bytes;
         bool forwarded;
     } cases[] = {
-        {"exactly 1024 bytes", std::string(1024, 'a'), true},
-        {"1025 bytes", std::string(1025, 'a'), false},
+        {"exactly 1024 bytes", std::string(1024 - 18, 'a') + ":631/printers/M1_a", true},
+        {"1025 bytes", std::string(1025 - 18, 'a') + ":631/printers/M1_a", false},
         {"no bytes", "", false},
-        {"a short datagram", "short", true},
+        {"a short datagram", "x:631/printers/M1", true},
     };
     for (const auto& testCase : cases) {
         Listener listener;
@@ -137,7 +138,8 @@ TEST(MdnsListener, TracesEachDatagramUpToItsFirstZeroByte) {
 
 TEST(MdnsListener, DropsADatagramAfterTenLooksAtABusySlotAndGoesOn) {
     Listener listener;
-    listener.socket.arrivals = {{"first", "10.0.0.2"}, {"second", "10.0.0.3"}};
+    listener.socket.arrivals = {{PrinterAnswer("10.0.0.2", "M1_first"), "10.0.0.2"},
+                                {PrinterAnswer("10.0.0.3", "M1_second"), "10.0.0.3"}};
     listener.handoff.HandoffState = HANDOFF_READING;
     listener.sleeper.onSleep = [&listener](int sleep) {
         if (sleep == 10) {
@@ -152,7 +154,8 @@ TEST(MdnsListener, DropsADatagramAfterTenLooksAtABusySlotAndGoesOn) {
 
 TEST(MdnsListener, StopTakesEffectOnlyAfterTheNextDatagram) {
     Listener listener;
-    listener.socket.arrivals = {{"after the end", "10.0.0.2"}, {"never received", "10.0.0.3"}};
+    listener.socket.arrivals = {{PrinterAnswer("10.0.0.2", "M1_after_the_end"), "10.0.0.2"},
+                                {PrinterAnswer("10.0.0.3", "M1_never_received"), "10.0.0.3"}};
     listener.socket.onReceive = [&listener](std::size_t receive) {
         if (receive == 1) {
             listener.handoff.StopSearch = 1; // the timer fires while the listener waits
@@ -174,8 +177,9 @@ TEST(MdnsListener, StopTakesEffectOnlyAfterTheNextDatagram) {
 TEST(MdnsListener, AListenerRetiredByANewSearchForwardsNothingMoreAndEnds) {
     Listener listener;
     listener.handoff.CurrentSearch = 1;
-    listener.socket.arrivals = {
-        {"during its search", "10.0.0.2"}, {"after the next search began", "10.0.0.3"}, {"never received", "10.0.0.4"}};
+    listener.socket.arrivals = {{PrinterAnswer("10.0.0.2", "M1_during"), "10.0.0.2"},
+                                {PrinterAnswer("10.0.0.3", "M1_after_the_next_began"), "10.0.0.3"},
+                                {PrinterAnswer("10.0.0.4", "M1_never_received"), "10.0.0.4"}};
     listener.socket.onReceive = [&listener](std::size_t receive) {
         if (receive == 2) {
             listener.handoff.CurrentSearch = 2;
@@ -186,4 +190,66 @@ TEST(MdnsListener, AListenerRetiredByANewSearchForwardsNothingMoreAndEnds) {
     ASSERT_EQ(listener.forwarded.size(), 1u);
     EXPECT_EQ(listener.forwarded[0].sender, "10.0.0.2");
     EXPECT_EQ(listener.socket.receives, 2u);
+}
+
+TEST(MdnsListener, HandsOverWholeOnlyWhatCanNameAPrinterAndTracesEverything) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool forwarded;
+    } cases[] = {
+        {"a printer's answer", PrinterAnswer("10.0.0.2", "M1_office"), true},
+        {"a print server's recorded answer", RecordedAnswer("cups-ipp-answer.bin"), true},
+        {"the marker at the very end", std::string(1010, '\0') + ":631/printers/", true},
+        {"an answer without the marker", std::string("\0\0\x84\0workstation\x05local", 22), false},
+        {"the marker in capitals", "x:631/PRINTERS/M1", false},
+        {"our own query", std::string(MDNS_IPP_QUERY.begin(), MDNS_IPP_QUERY.end()), false},
+    };
+    for (const auto& testCase : cases) {
+        Listener listener;
+        listener.socket.arrivals = {{testCase.bytes, "10.0.0.2"}};
+        listener.Run();
+        ASSERT_EQ(listener.forwarded.size(), testCase.forwarded ? 1u : 0u) << testCase.name;
+        if (testCase.forwarded) {
+            EXPECT_EQ(listener.forwarded[0].datagram, DatagramOf(testCase.bytes)) << testCase.name;
+            EXPECT_EQ(listener.forwarded[0].sender, "10.0.0.2") << testCase.name;
+        }
+        EXPECT_NE(listener.output.written.find(GBK_CLIENT_ADDRESS + "10.0.0.2\n"), std::string::npos) << testCase.name;
+    }
+}
+
+TEST(MdnsListener, TheTraceReachesTheOutputBeforeTheListenerWaits) {
+    Listener listener;
+    listener.socket.arrivals = {{"one", "10.0.0.2"}, {"two", "10.0.0.3"}, {"three", "10.0.0.4"}};
+    std::vector<std::string> seenBeforeEachReceive;
+    listener.socket.onReceive = [&](std::size_t receive) {
+        seenBeforeEachReceive.push_back(listener.output.flushed);
+        // The second datagram is already there when the first has been received: no flush between them.
+        listener.socket.pendingDatagram = receive == 1;
+        if (listener.socket.arrivals.empty()) {
+            listener.handoff.StopSearch = 1;
+        }
+    };
+    listener.Run();
+    const std::string start = "Setting SO_REUSEADDR...OK.\n";
+    const std::string one = GBK_CLIENT_ADDRESS + "10.0.0.2\none";
+    const std::string two = GBK_CLIENT_ADDRESS + "10.0.0.3\ntwo";
+    const std::string three = GBK_CLIENT_ADDRESS + "10.0.0.4\nthree";
+    EXPECT_EQ(seenBeforeEachReceive,
+              (std::vector<std::string>{start, start, start + one + two, start + one + two + three}));
+    EXPECT_EQ(listener.output.flushed, listener.output.written) << "everything when the listener ends";
+    EXPECT_EQ(listener.socket.receiveBufferBytes, 4u * 1024 * 1024);
+}
+
+TEST(MdnsListener, AListenerRetiredByANewSearchAlsoEndsOnADatagramThatNamesNoPrinter) {
+    Listener listener;
+    listener.handoff.CurrentSearch = 1;
+    listener.socket.arrivals = {{"noise", "10.0.0.2"}, {"more noise", "10.0.0.3"}};
+    listener.socket.onReceive = [&listener](std::size_t) {
+        listener.handoff.CurrentSearch = 2;
+        listener.handoff.StopSearch = 0;
+    };
+    listener.Run(1);
+    EXPECT_EQ(listener.socket.receives, 1u);
+    EXPECT_TRUE(listener.forwarded.empty());
 }
