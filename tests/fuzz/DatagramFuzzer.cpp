@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     FakeMainWindow window;
-    FakeStringResources resources = FakeStringResources::WithCatalogues();
-    const MessageCatalogue catalogue(resources, 2052);
+    // Built once: the catalogue only reads it.
+    static FakeStringResources resources = FakeStringResources::WithCatalogues();
+    static const MessageCatalogue catalogue(resources, 2052);
     DiscoveryHandoff handoff;
     DiscoveryTables tables;
     SelectedModel selected{1, models[data[0] % 4], L"D", L"d.inf"};
