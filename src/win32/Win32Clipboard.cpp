@@ -19,7 +19,9 @@ bool Win32Clipboard::PutText(const std::wstring& text) {
         return false;
     }
     EmptyClipboard();
-    if (const HGLOBAL block = GlobalAlloc(GMEM_DDESHARE, converted.size() + 1)) {
+    // Zeroed, so that the bytes after the text's terminator hand nothing of this process's memory to other
+    // programs, which may read the whole block.
+    if (const HGLOBAL block = GlobalAlloc(GMEM_DDESHARE | GMEM_ZEROINIT, converted.size() + 1)) {
         if (void* const bytes = GlobalLock(block)) {
             std::memcpy(bytes, converted.data(), length);
             static_cast<char*>(bytes)[length] = '\0';

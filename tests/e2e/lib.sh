@@ -72,8 +72,9 @@ expect_velbrix_ends() {
     VELBRIX_PID=""
 }
 
+# A picture of the main window, or with "box" of the message box it shows.
 screenshot() {
-    import -window root -crop "$(drive rect)" "$E2E_ARTIFACTS/$1.png"
+    import -window root -crop "$(drive rect ${2:+"$2"})" "$E2E_ARTIFACTS/$1.png"
 }
 
 finish() {
@@ -149,3 +150,28 @@ check_mdns_inside() {
 mdns_sockets() { ss -Huanp 'sport = :5353' | grep -c "pid=$VELBRIX_WINESERVER_PID,"; }
 
 now() { date +%s.%N; }
+
+# Search, install and exit as "ID ENABLED" (1 or 0), in that order: "10031 10051 21 " when all three work.
+command_buttons() {
+    drive controls | awk -F'\t' '$1==1003||$1==1005||$1==2{print $1 $3}' | sort | tr '\n' ' '
+}
+
+# The bytes of a file, or of standard input, as od shows them: line ends, zero bytes and bytes above 127 too.
+bytes() { od -An -c "$@"; }
+
+# The Windows form of a path inside the prefix's drive C.
+windows_path() {
+    local path="C:${1#"$WINEPREFIX/drive_c"}"
+    echo "${path//\//\\}"
+}
+
+# Writes a velbrix.ini text (with \r\n escapes, as velbrix_ini gives it) as UTF-16LE with a byte-order mark.
+write_utf16_ini() {
+    { printf '\xff\xfe'; printf '%b' "$2" | iconv -f UTF-8 -t UTF-16LE; } >"$1"
+}
+
+# The printers in the prefix's spooler, one name a line, read where Wine's spooler keeps them.
+installed_printers() {
+    tests/e2e/wine-exec reg query 'HKLM\System\CurrentControlSet\Control\Print\Printers' 2>/dev/null |
+        tr -d '\r' | sed -n 's/^HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Print\\Printers\\//p'
+}

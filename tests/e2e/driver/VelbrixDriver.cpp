@@ -88,6 +88,11 @@ HWND WaitFor(const std::function<HWND()>& find, int milliseconds) {
     }
 }
 
+bool WaitUntilGone(HWND window, int milliseconds) {
+    return WaitFor([window] { return IsWindow(window) && IsWindowVisible(window) ? nullptr : window; }, milliseconds) !=
+           nullptr;
+}
+
 // Memory in the Velbrix process, for the list-view messages that carry pointers.
 class RemoteBuffer {
 public:
@@ -250,6 +255,22 @@ std::wstring UnixTimeNow() {
     return text;
 }
 
+// Keeps the clipboard open, as another program busy with it does, and prints "held" once it holds it. Only an
+// opener with a window of its own keeps the others out; one without a window blocks nobody.
+int HoldClipboard(int milliseconds) {
+    const HWND window = CreateWindowW(L"STATIC", L"clipboard holder", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+    if (window == nullptr || !OpenClipboard(window)) {
+        Print(L"not held");
+        return 1;
+    }
+    Print(L"held");
+    Sleep(static_cast<DWORD>(milliseconds));
+    CloseClipboard();
+    DestroyWindow(window);
+    return 0;
+}
+
 const std::map<std::wstring, Command>& Commands() {
     static const std::map<std::wstring, Command> commands = {
         {L"title", [](HWND main, const auto&) { return Print(TextOf(main)), 0; }},
@@ -275,10 +296,15 @@ const std::map<std::wstring, Command>& Commands() {
              }
              return 0;
          }},
+        // the main window's size and place as X geometry, or with "box" those of the message box it shows
         {L"rect",
-         [](HWND main, const auto&) {
+         [](HWND main, const auto& arguments) {
+             const HWND window = !arguments.empty() && arguments[0] == L"box" ? FindOwnedDialog(main, false) : main;
+             if (window == nullptr) {
+                 return 1;
+             }
              RECT rect;
-             GetWindowRect(main, &rect);
+             GetWindowRect(window, &rect);
              Print(std::to_wstring(rect.right - rect.left) + L"x" + std::to_wstring(rect.bottom - rect.top) + L"+" +
                    std::to_wstring(rect.left) + L"+" + std::to_wstring(rect.top));
              return 0;
@@ -522,10 +548,33 @@ const std::map<std::wstring, Command>& Commands() {
              const HWND box = WaitFor([main] { return FindOwnedDialog(main, false); }, Number(arguments, 0, 5000));
              return box == nullptr ? 1 : PrintMessageBox(box);
          }},
+        // waits for a message box of the main window; prints the time it was first seen, its caption, text and
+        // icon, then the time it went away (within MS)
+        {L"watch-message-box",
+         [](HWND main, const auto& arguments) {
+             const int milliseconds = Number(arguments, 0, 10000);
+             const HWND box = WaitFor([main] { return FindOwnedDialog(main, false); }, milliseconds);
+             if (box == nullptr) {
+                 return 1;
+             }
+             Print(UnixTimeNow());
+             // The icon is told by its colours, which are on the screen only once the box has been painted.
+             Sleep(300);
+             PrintMessageBox(box);
+             if (!WaitUntilGone(box, milliseconds)) {
+                 return 1;
+             }
+             Print(UnixTimeNow());
+             return 0;
+         }},
+        // returns once the box is gone, so that the next look sees what follows it
         {L"message-box-ok",
          [](HWND main, const auto&) {
              const HWND box = FindOwnedDialog(main, false);
-             return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? 0 : 1;
+             return box != nullptr && PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) &&
+                            WaitUntilGone(box, 5000)
+                        ? 0
+                        : 1;
          }},
     };
     return commands;
@@ -535,7 +584,7 @@ const std::map<std::wstring, Command>& Commands() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        Print(L"usage: velbrix_driver wait [ms] | gone [ms] | COMMAND [ARGUMENTS]");
+        Print(L"usage: velbrix_driver wait [ms] | gone [ms] | hold-clipboard [ms] | COMMAND [ARGUMENTS]");
         return 2;
     }
     const std::wstring command = argv[1];
@@ -543,6 +592,9 @@ int wmain(int argc, wchar_t** argv) {
 
     if (command == L"wait") {
         return WaitFor(FindMainWindow, Number(arguments, 0, 20000)) != nullptr ? 0 : 1;
+    }
+    if (command == L"hold-clipboard") {
+        return HoldClipboard(Number(arguments, 0, 5000));
     }
     if (command == L"gone") {
         for (int waited = 0; waited < Number(arguments, 0, 10000); waited += 50) {

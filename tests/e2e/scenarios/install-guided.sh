@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Guided installation (no InstallMode) of a printer this computer already has at an older address: the old
+# printer is deleted, the port address goes on the clipboard, a box and the log give the steps of the Add
+# Printer wizard, and PrinterDriver.bat opens the wizard. Then another printer while another program holds
+# the clipboard: the box and the log show the address to type in.
+source tests/e2e/lib.sh
+catalogue=$(catalogue_of "$LANG")
+m() { message "$catalogue" "$1"; }
+lines() { for name in "$@"; do m "$name"; done; }
+
+seed_printer "Beta office" "http://10.77.0.99:631/printers/M1_beta" "Vantrel M1"
+seed_printer "Other model" "http://10.77.0.50:631/printers/X9_zzzz" "Vantrel X9"
+start_simulator --printer 10.77.0.11=M1_alpha --printer 10.77.0.12=M1_beta || { finish; exit; }
+folder=$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")
+script=$folder/PrinterDriver.bat
+start_velbrix "$folder" || { finish; exit; }
+drive select-model 1 >/dev/null
+drive press 1003 >/dev/null
+drive message-box 10000 >/dev/null
+drive message-box-ok >/dev/null
+
+beta=http://10.77.0.12:631/printers/M1_beta
+logged=$(drive log | wc -l)
+drive select-row 1 >/dev/null
+drive press 1005 >/dev/null
+check "the guidance box" "$(drive message-box 5000)" \
+    "$(printf '%s\n' "$(m MSG_GUIDANCE_CAPTION)" "$(m MSG_GUIDANCE_BOX)" information)"
+clipboard=$(xclip -o -selection clipboard | bytes)
+check "the clipboard holds the port address, and nothing else" "$clipboard" "$(printf %s "$beta" | bytes)"
+check "while the box is open: search, install and exit disabled" "$(command_buttons)" "10030 10050 20 "
+screenshot guidance box
+drive message-box-ok >/dev/null
+done_box=$(drive message-box 20000)
+check "the end: a box with the new printer's name" "$done_box" "$(printf '%s\n' Velbrix \
+    "$(m MSG_INSTALL_DONE)M1_beta on $beta$(m MSG_INSTALL_DONE_ADVICE)" information)"
+check "the log: removal, guidance steps, script, end" "$(drive log | tail -n +$((logged + 1)))" "$(printf '%s\n' \
+    "$(m MSG_PREPARING_INSTALL)M1_beta" "$(m MSG_REMOVING_PRINTER)Beta office" "$(m MSG_PRINTER_REMOVED)Beta office" \
+    "$(m MSG_INSTALLING_PRINTER)M1_beta" \
+    "$(lines MSG_GUIDANCE_COPIED MSG_GUIDANCE_STEP_1 MSG_GUIDANCE_STEP_2 MSG_GUIDANCE_STEP_3_PASTE MSG_GUIDANCE_STEP_4)" \
+    "$(m MSG_SCRIPT_WRITTEN)$(windows_path "$script")" "$(m MSG_SCRIPT_RUNNING)" "$(echo "$done_box" | sed -n 2p)")"
+check "the old printer is deleted from the spooler, the other one kept" "$(installed_printers)" "Other model"
+check "PrinterDriver.bat opens the Add Printer wizard" "$(bytes "$script")" \
+    "$(printf %s 'rundll32 printui.dll, PrintUIEntry /il /z' | bytes)"
+drive message-box-ok >/dev/null
+
+# Another program holds the clipboard while the install button is pressed.
+alpha=http://10.77.0.11:631/printers/M1_alpha
+# Not through drive, whose filter would keep its "held" back until it ends.
+tests/e2e/wine-exec "$E2E_BUILD/velbrix_driver.exe" hold-clipboard 3000 >"$E2E_ARTIFACTS/holder.txt" &
+holder=$!
+for _ in $(seq 1 100); do
+    grep -q held "$E2E_ARTIFACTS/holder.txt" && break
+    sleep 0.05
+done
+check "another program holds the clipboard" "$(tr -d '\r' <"$E2E_ARTIFACTS/holder.txt")" held
+logged=$(drive log | wc -l)
+drive select-row 0 >/dev/null
+drive press 1005 >/dev/null
+check "clipboard held: the box shows the address to type in" "$(drive message-box 5000)" \
+    "$(printf '%s\n' "$(m MSG_GUIDANCE_CAPTION)" "$(m MSG_GUIDANCE_BUSY_BOX_START)$alpha$(m MSG_GUIDANCE_BUSY_BOX_END)" \
+        information)"
+screenshot guidance-busy box
+drive message-box-ok >/dev/null
+done_box=$(drive message-box 20000)
+wait "$holder"
+check "clipboard held: the log shows the address and the steps to type it in" \
+    "$(drive log | tail -n +$((logged + 1)))" "$(printf '%s\n' "$(m MSG_PREPARING_INSTALL)M1_alpha" \
+    "$(m MSG_INSTALLING_PRINTER)M1_alpha" \
+    "$(m MSG_GUIDANCE_BUSY_LINE_START)$alpha$(m MSG_GUIDANCE_BUSY_LINE_END)" \
+    "$(lines MSG_GUIDANCE_BUSY_STEP_1 MSG_GUIDANCE_BUSY_STEP_2 MSG_GUIDANCE_BUSY_STEP_3_TYPE MSG_GUIDANCE_BUSY_STEP_4)" \
+    "$(m MSG_SCRIPT_WRITTEN)$(windows_path "$script")" "$(m MSG_SCRIPT_RUNNING)" "$(echo "$done_box" | sed -n 2p)")"
+check "clipboard held: the clipboard keeps what it had" "$(xclip -o -selection clipboard | bytes)" "$clipboard"
+drive message-box-ok >/dev/null
+check "after the installation: the buttons enabled" "$(command_buttons)" "10031 10051 21 "
+drive press 2 >/dev/null
+expect_velbrix_ends "the exit button"
+finish
