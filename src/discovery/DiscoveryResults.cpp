@@ -5,14 +5,6 @@
 #include "discovery/PrinterListColumns.h"
 #include "messages/names.h"
 
-namespace {
-
-// Printers that announce this fixed queue name are shown under the selected model's name.
-const std::wstring FIXED_QUEUE_NAME = L"vantrel";
-const std::wstring FIXED_QUEUE_SUFFIX = L"_9108";
-
-} // namespace
-
 DiscoveryResults::DiscoveryResults(IMainWindow& window, const MessageCatalogue& catalogue, DiscoveryHandoff& handoff,
                                    DiscoveryTables& tables, const SelectedModel& selected, ISleeper& sleeper)
     : m_window(window), m_catalogue(catalogue), m_handoff(handoff), m_tables(tables), m_selected(selected),

@@ -7,7 +7,6 @@
 namespace {
 
 const std::wstring COMMAND_PREFIX = L"rundll32 printui.dll, PrintUIEntry";
-const std::wstring SCRIPT_NAME = L"PrinterDriver.bat";
 
 // An option and its value between double quotes, or nothing when either would be cut.
 std::optional<std::wstring> QuotedOption(const std::wstring& option, const std::wstring& value) {
@@ -52,7 +51,7 @@ InstallScript::InstallScript(IMainWindow& window, const MessageCatalogue& catalo
       m_applicationName(std::move(applicationName)), m_log(window) {}
 
 std::optional<std::wstring> InstallScript::ScriptPath() const {
-    std::wstring path = VisibleText(m_configuration.ProgramDirectory) + SCRIPT_NAME;
+    std::wstring path = VisibleText(m_configuration.ProgramDirectory) + INSTALL_SCRIPT_NAME;
     if (path.size() > SCRIPT_VALUE_MAX) {
         return std::nullopt;
     }

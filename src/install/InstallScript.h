@@ -14,6 +14,8 @@
 constexpr std::size_t SCRIPT_VALUE_MAX = 259;
 constexpr std::size_t SCRIPT_COMMAND_MAX = 511;
 constexpr uint32_t SCRIPT_WAIT_MS = 180000;
+// The script's file name, in the program's folder.
+inline const std::wstring INSTALL_SCRIPT_NAME = L"PrinterDriver.bat";
 constexpr uint32_t INSTALL_NOTICE_MS = 5000;
 
 // The installation form: installs the driver from its INF file and creates the printer with an IPP port.

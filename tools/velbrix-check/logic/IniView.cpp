@@ -1,0 +1,71 @@
+#include "velbrix-check/logic/IniView.h"
+
+#include <algorithm>
+
+namespace {
+
+// The platform's reader, with the executable's path of a Velbrix.exe in the checked folder: the configuration
+// reading then takes velbrix.ini from that folder, exactly as Velbrix would.
+class FolderProfile final : public IProfile {
+public:
+    FolderProfile(IProfile& platform, std::wstring folder) : m_platform(platform), m_folder(std::move(folder)) {}
+
+    std::wstring ExecutablePath() override { return m_folder + L"Velbrix.exe"; }
+    uint32_t ReadUInt32(const std::wstring& iniPath, const std::wstring& section, const std::wstring& key,
+                        uint32_t defaultValue) override {
+        return m_platform.ReadUInt32(iniPath, section, key, defaultValue);
+    }
+    std::wstring ReadString(const std::wstring& iniPath, const std::wstring& section, const std::wstring& key,
+                            std::size_t maxChars) override {
+        return m_platform.ReadString(iniPath, section, key, maxChars);
+    }
+
+private:
+    IProfile& m_platform;
+    std::wstring m_folder;
+};
+
+wchar_t LowerAscii(wchar_t character) {
+    return character >= L'A' && character <= L'Z' ? static_cast<wchar_t>(character - L'A' + L'a') : character;
+}
+
+} // namespace
+
+bool SameSectionName(const std::wstring& left, const std::wstring& right) {
+    return left.size() == right.size() && std::equal(left.begin(), left.end(), right.begin(), [](wchar_t a, wchar_t b) {
+               return LowerAscii(a) == LowerAscii(b);
+           });
+}
+
+IniView ReadIniView(IProfile& platformProfile, IProfileSections& sections, const std::wstring& folder) {
+    IniView view;
+    FolderProfile profile(platformProfile, folder);
+    view.Report = LoadConfiguration(profile, view.Config);
+    view.Folder = view.Config.ProgramDirectory;
+    view.IniPath = view.Folder + INI_FILE_NAME;
+
+    // The same defaults as Velbrix's reading.
+    const auto setting = [&](const std::wstring& key, uint32_t defaultValue) {
+        return CommonSetting{key, profile.ReadString(view.IniPath, SECTION_COMMON, key, VALUE_READ_MAX),
+                             profile.ReadUInt32(view.IniPath, SECTION_COMMON, key, defaultValue)};
+    };
+    view.PrinterModelNums = setting(KEY_PRINTER_MODEL_NUMS, 0);
+    view.SearchDuration = setting(KEY_SEARCH_DURATION, SEARCH_DURATION_MIN);
+    view.DisplayConsole = setting(KEY_DISPLAY_CONSOLE, 0);
+    view.InstallMode = setting(KEY_INSTALL_MODE, 0);
+
+    view.SectionNames = sections.SectionNames(view.IniPath);
+    for (const auto& [number, entry] : view.Config.Models) {
+        ModelSection model;
+        model.Number = static_cast<uint32_t>(number);
+        model.Section = SECTION_MODEL_PREFIX + std::to_wstring(number);
+        model.Present = std::any_of(view.SectionNames.begin(), view.SectionNames.end(),
+                                    [&](const std::wstring& name) { return SameSectionName(name, model.Section); });
+        model.Model = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_MODEL, VALUE_READ_MAX);
+        model.DriverName = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_DRIVER_NAME, VALUE_READ_MAX);
+        model.DriverPath = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_DRIVER_PATH, VALUE_READ_MAX);
+        model.Used = DecodeModelEntry(entry);
+        view.Models.push_back(std::move(model));
+    }
+    return view;
+}

@@ -1,0 +1,22 @@
+// VelbrixCheck.exe: builds the adapters and hands the command line to the checker's logic.
+#include <string>
+#include <vector>
+
+#include "velbrix-check/logic/CheckRun.h"
+#include "velbrix-check/win32/Win32CheckOutput.h"
+#include "velbrix-check/win32/Win32CodePages.h"
+#include "velbrix-check/win32/Win32FolderFiles.h"
+#include "velbrix-check/win32/Win32ProfileSections.h"
+#include "win32/Win32Profile.h"
+#include "win32/Win32UserInterfaceLanguage.h"
+
+int wmain(int argc, wchar_t** argv) {
+    const std::vector<std::wstring> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    Win32Profile profile;
+    Win32ProfileSections sections;
+    Win32FolderFiles files;
+    Win32CodePages codePages;
+    Win32UserInterfaceLanguage language;
+    Win32CheckOutput output;
+    return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages}, language, output);
+}
