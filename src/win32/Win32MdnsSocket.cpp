@@ -4,6 +4,8 @@
 
 #include "win32/Win32MdnsSocket.h"
 
+#include <algorithm>
+
 bool Win32MdnsSocket::StartSocketLibrary() {
     WSADATA data;
     return WSAStartup(MAKEWORD(2, 2), &data) == 0;
@@ -29,8 +31,26 @@ bool Win32MdnsSocket::SetReceiveBufferBytes(uint32_t bytes) {
 }
 
 bool Win32MdnsSocket::HasPendingDatagram() {
-    u_long waiting = 0;
-    return ioctlsocket(m_socket, FIONREAD, &waiting) == 0 && waiting > 0;
+    // Every call into the socket is a round trip to the wineserver; asking how much waits (FIONREAD) before
+    // each receive doubled them and lost datagrams under a burst. Taking the datagram at once answers the
+    // question and leaves the next Receive nothing to do.
+    if (m_taken) {
+        return true;
+    }
+    if (!m_nonBlocking) {
+        u_long on = 1;
+        if (ioctlsocket(m_socket, FIONBIO, &on) != 0) {
+            return false;
+        }
+        m_nonBlocking = true;
+    }
+    Received taken;
+    taken.length = ReceiveNow(taken.bytes, taken.sender);
+    if (taken.length == NOTHING_WAITING) {
+        return false;
+    }
+    m_taken = std::move(taken);
+    return true;
 }
 
 bool Win32MdnsSocket::Bind(uint16_t port) {
@@ -58,19 +78,45 @@ bool Win32MdnsSocket::SendTo(std::span<const uint8_t> datagram, const std::strin
                   reinterpret_cast<const sockaddr*>(&target), sizeof(target)) != SOCKET_ERROR;
 }
 
-int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
+int Win32MdnsSocket::ReceiveNow(std::span<uint8_t> buffer, std::string& sender) {
     sockaddr_in from{};
     int fromLength = sizeof(from);
     const int received = recvfrom(m_socket, reinterpret_cast<char*>(buffer.data()), static_cast<int>(buffer.size()), 0,
                                   reinterpret_cast<sockaddr*>(&from), &fromLength);
     if (received == SOCKET_ERROR) {
-        return -1;
+        return WSAGetLastError() == WSAEWOULDBLOCK ? NOTHING_WAITING : -1;
     }
     sender = inet_ntoa(from.sin_addr);
     return received;
 }
 
+int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
+    if (m_taken) {
+        const Received taken = std::move(*m_taken);
+        m_taken.reset();
+        if (taken.length > 0) {
+            std::copy_n(taken.bytes.begin(), std::min<std::size_t>(taken.length, buffer.size()), buffer.begin());
+            sender = taken.sender;
+        }
+        return taken.length;
+    }
+    for (;;) {
+        const int received = ReceiveNow(buffer, sender);
+        if (received != NOTHING_WAITING) {
+            return received;
+        }
+        // The socket does not wait by itself once non-blocking: wait here, without limit, for the next one.
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(m_socket, &readable);
+        if (select(0, &readable, nullptr, nullptr, nullptr) == SOCKET_ERROR) {
+            return -1;
+        }
+    }
+}
+
 void Win32MdnsSocket::CloseSocket() {
+    m_taken.reset();
     if (m_socket != INVALID_SOCKET) {
         closesocket(m_socket);
         m_socket = INVALID_SOCKET;

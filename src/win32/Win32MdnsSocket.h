@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
+#include "discovery/PacketHandoff.h"
 #include "ports/MdnsSocket.h"
 
 class Win32MdnsSocket final : public IMdnsSocket {
@@ -19,6 +23,19 @@ public:
     void CloseSocket() override;
 
 private:
+    // A datagram taken from the socket while looking whether one waits, kept for the next Receive.
+    struct Received {
+        int length = 0;
+        std::array<uint8_t, DATAGRAM_BYTES> bytes{};
+        std::string sender;
+    };
+    static constexpr int NOTHING_WAITING = -2;
+    // One receive that does not wait once the socket is non-blocking: the length, -1 when it failed, or
+    // NOTHING_WAITING.
+    int ReceiveNow(std::span<uint8_t> buffer, std::string& sender);
+
     // A SOCKET; kept as its integer type so that this header needs no socket header of its own.
     std::uintptr_t m_socket = ~std::uintptr_t{0};
+    bool m_nonBlocking = false;
+    std::optional<Received> m_taken;
 };
