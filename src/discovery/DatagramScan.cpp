@@ -20,35 +20,33 @@ wchar_t WidenDatagramByte(uint8_t byte) {
     return static_cast<wchar_t>(byte < 0x80 ? byte : (0xFF00u | byte));
 }
 
-std::wstring DatagramText(const DatagramBytes& datagram) {
-    std::wstring text;
-    text.reserve(datagram.size());
-    for (const uint8_t byte : datagram) {
-        text.push_back(byte == 0 ? L' ' : WidenDatagramByte(byte));
-    }
-    return text;
+namespace {
+
+// Where the printers marker starts in the datagram, or its end when there is none. The marker is plain ASCII,
+// which the widening leaves as it is, and holds no blank, so looking for its bytes finds exactly what looking
+// in the datagram's text finds, without building the text.
+DatagramBytes::const_iterator FindPrintersMarker(const DatagramBytes& datagram) {
+    static const std::string marker(IPP_PRINTERS_MARKER.begin(), IPP_PRINTERS_MARKER.end());
+    return std::search(datagram.begin(), datagram.end(), marker.begin(), marker.end());
 }
 
+} // namespace
+
 std::wstring QueueNameFromDatagram(const DatagramBytes& datagram) {
-    const auto marker = DatagramText(datagram).find(IPP_PRINTERS_MARKER);
     std::wstring queue;
-    if (marker == std::wstring::npos) {
+    const auto marker = FindPrintersMarker(datagram);
+    if (marker == datagram.end()) {
         return queue;
     }
-    for (std::size_t index = marker + IPP_PRINTERS_MARKER.size(); index < datagram.size(); ++index) {
-        if (IsQueueStopByte(datagram[index])) {
-            break;
-        }
-        queue.push_back(WidenDatagramByte(datagram[index]));
+    for (auto byte = marker + static_cast<std::ptrdiff_t>(IPP_PRINTERS_MARKER.size());
+         byte != datagram.end() && !IsQueueStopByte(*byte); ++byte) {
+        queue.push_back(WidenDatagramByte(*byte));
     }
     return queue;
 }
 
 bool CanNamePrinter(const DatagramBytes& datagram) {
-    // The marker is plain ASCII, which the widening leaves as it is, and holds no blank, so looking for its
-    // bytes finds exactly what looking in the datagram's text finds.
-    static const std::string marker(IPP_PRINTERS_MARKER.begin(), IPP_PRINTERS_MARKER.end());
-    return std::search(datagram.begin(), datagram.end(), marker.begin(), marker.end()) != datagram.end();
+    return FindPrintersMarker(datagram) != datagram.end();
 }
 
 std::wstring VisibleText(const std::wstring& text) {

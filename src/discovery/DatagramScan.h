@@ -9,9 +9,6 @@
 // 0xFF80 to 0xFFFF, whatever the width of wchar_t.
 wchar_t WidenDatagramByte(uint8_t byte);
 
-// The whole datagram as 1024 characters, a zero byte read as a blank.
-std::wstring DatagramText(const DatagramBytes& datagram);
-
 // The queue name of the first ":631/printers/" in the datagram: every byte after it, zero bytes included, up
 // to the first control byte (0x01 to 0x1F, 0x7F) or the end of the buffer. Empty when there is no marker or
 // nothing follows it.
