@@ -66,6 +66,8 @@ expect_velbrix_ends() {
         check "$what ends the program (exit code)" "$status" 0
     else
         check "$what ends the program" "still running" "ended"
+        drive state | sed 's/^/        /'
+        screenshot still-running 2>/dev/null || true
         kill "$VELBRIX_PID" 2>/dev/null
         wait "$VELBRIX_PID" 2>/dev/null
     fi

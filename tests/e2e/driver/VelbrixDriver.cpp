@@ -35,6 +35,13 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
+// The title as the system keeps it, without asking the window: a window whose thread is stuck still tells it.
+std::wstring StoredTextOf(HWND window) {
+    wchar_t text[256] = {};
+    InternalGetWindowText(window, text, 256);
+    return text;
+}
+
 std::wstring TextOf(HWND window) {
     const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -565,6 +572,30 @@ const std::map<std::wstring, Command>& Commands() {
                  return 1;
              }
              Print(UnixTimeNow());
+             return 0;
+         }},
+        // what a window that does not end is doing: whether it takes input, what is active and focused, and
+        // every window of its thread
+        {L"state",
+         [](HWND main, const auto&) {
+             GUITHREADINFO info{};
+             info.cbSize = sizeof(info);
+             const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+             GetGUIThreadInfo(thread, &info);
+             Print(std::wstring(L"main ") + (IsWindowEnabled(main) ? L"enabled" : L"disabled") + L", flags " +
+                   std::to_wstring(info.flags) + L", active " + ClassOf(info.hwndActive) + L" \"" +
+                   StoredTextOf(info.hwndActive) + L"\", focus " + ClassOf(info.hwndFocus) + L" \"" +
+                   StoredTextOf(info.hwndFocus) + L"\", capture " + ClassOf(info.hwndCapture) + L", menu owner " +
+                   ClassOf(info.hwndMenuOwner));
+             EnumThreadWindows(
+                 thread,
+                 [](HWND window, LPARAM) -> BOOL {
+                     Print(L"window " + ClassOf(window) + L" \"" + StoredTextOf(window) + L"\"" +
+                           (IsWindowVisible(window) ? L" visible" : L" hidden") +
+                           (IsWindowEnabled(window) ? L" enabled" : L" disabled"));
+                     return TRUE;
+                 },
+                 0);
              return 0;
          }},
         // returns once the box is gone, so that the next look sees what follows it
