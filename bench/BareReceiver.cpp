@@ -5,8 +5,8 @@
 // The socket is set up exactly as the listener sets up its own (src/discovery/MdnsListener.cpp): SO_REUSEADDR,
 // a 4 MiB SO_RCVBUF, bind to 0.0.0.0:5353, join 224.0.0.251 on the interface the system chooses, the 33-byte
 // query sent once, then recvfrom into a 1024-byte buffer in a loop. --default-buffer leaves the receive buffer
-// at the system's size, as the listener did before it asked for 4 MiB; --peek asks before every receive
-// whether a datagram is waiting, as the listener does to decide when to flush its trace.
+// at the system's size, as the listener did before it asked for 4 MiB; --peek asks (FIONREAD) before every receive
+// whether a datagram is waiting, as the listener did before it took a waiting datagram at once.
 // Prints one line: datagrams=N printer_datagrams=N printers=N failed=N buffer_bytes=N, then each printer's
 // sender on a line of its own. Run it only inside a wine-session with --lan: it sends an mDNS query.
 #include <winsock2.h>
