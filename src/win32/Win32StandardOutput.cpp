@@ -7,7 +7,9 @@ void Win32StandardOutput::Write(const std::string& bytes) {
 }
 
 void Win32StandardOutput::WriteLineEnd() {
-    std::fputc('\n', stdout);
+    // Not fputc: Wine's C runtime empties the buffer at every line feed that fputc writes, one system call per
+    // trace line; fwrite only fills the buffer. The text stream still writes the line end as CR LF.
+    std::fwrite("\n", 1, 1, stdout);
 }
 
 void Win32StandardOutput::Flush() {
