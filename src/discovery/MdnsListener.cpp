@@ -40,9 +40,9 @@ int32_t ListenAndForward(ListenerContext& context) {
 
     DatagramBytes buffer{};
     while (context.handoff.StopSearch.load() != 1) {
-        // The trace waits in a buffer while datagrams keep coming, and reaches the output once the network has
-        // been quiet for a moment, before the listener waits for the next datagram without limit.
-        if (!socket.HasPendingDatagram(TRACE_QUIET_MILLISECONDS)) {
+        // The trace waits in a buffer while datagrams keep coming, and reaches the output before the listener
+        // waits for the next one.
+        if (!socket.HasPendingDatagram()) {
             context.output.Flush();
         }
         buffer.fill(0);

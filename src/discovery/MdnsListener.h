@@ -24,11 +24,6 @@ constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
 
 // Enough for a burst of thousands of datagrams to wait while the listener hands one over.
 constexpr uint32_t MDNS_RECEIVE_BUFFER_BYTES = 4 * 1024 * 1024;
-// How long the network must stay quiet before the listener writes out its trace. A burst leaves gaps of a
-// fraction of a millisecond between its datagrams; writing in each of them costs a system call per datagram,
-// which on a slow output (the null device under Wine: about 30 microseconds a write) the receive cannot
-// afford.
-constexpr uint32_t TRACE_QUIET_MILLISECONDS = 20;
 
 constexpr int32_t LISTENER_EXIT_OK = 0;
 constexpr int32_t LISTENER_EXIT_SOCKET_FAILED = -1;

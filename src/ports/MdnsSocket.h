@@ -26,8 +26,7 @@ public:
     // Waits without limit for one datagram: its length, 0 for an empty one, or -1 when the receive failed
     // (a datagram longer than the buffer fails too). sender is the source address as dotted-decimal text.
     virtual int Receive(std::span<uint8_t> buffer, std::string& sender) = 0;
-    // Whether a datagram is already waiting or arrives within waitMilliseconds (0: only one that waits), so
-    // that the next receive will not wait.
-    virtual bool HasPendingDatagram(uint32_t waitMilliseconds) = 0;
+    // Whether a datagram is already waiting, so that the next receive will not wait.
+    virtual bool HasPendingDatagram() = 0;
     virtual void CloseSocket() = 0;
 };

@@ -30,7 +30,7 @@ bool Win32MdnsSocket::SetReceiveBufferBytes(uint32_t bytes) {
     return setsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof(size)) == 0;
 }
 
-bool Win32MdnsSocket::HasPendingDatagram(uint32_t waitMilliseconds) {
+bool Win32MdnsSocket::HasPendingDatagram() {
     // Every call into the socket is a round trip to the wineserver; asking how much waits (FIONREAD) before
     // each receive doubled them and lost datagrams under a burst. Taking the datagram at once answers the
     // question and leaves the next Receive nothing to do.
@@ -44,13 +44,6 @@ bool Win32MdnsSocket::HasPendingDatagram(uint32_t waitMilliseconds) {
         }
         m_nonBlocking = true;
     }
-    if (TakeWaitingDatagram()) {
-        return true;
-    }
-    return waitMilliseconds > 0 && WaitUntilReadable(waitMilliseconds) && TakeWaitingDatagram();
-}
-
-bool Win32MdnsSocket::TakeWaitingDatagram() {
     Received taken;
     taken.length = ReceiveNow(taken.bytes, taken.sender);
     if (taken.length == NOTHING_WAITING) {
@@ -58,18 +51,6 @@ bool Win32MdnsSocket::TakeWaitingDatagram() {
     }
     m_taken = std::move(taken);
     return true;
-}
-
-bool Win32MdnsSocket::WaitUntilReadable(std::optional<uint32_t> milliseconds) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(m_socket, &readable);
-    timeval limit{};
-    if (milliseconds) {
-        limit.tv_sec = static_cast<long>(*milliseconds / 1000);
-        limit.tv_usec = static_cast<long>(*milliseconds % 1000) * 1000;
-    }
-    return select(0, &readable, nullptr, nullptr, milliseconds ? &limit : nullptr) > 0;
 }
 
 bool Win32MdnsSocket::Bind(uint16_t port) {
@@ -125,7 +106,10 @@ int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
             return received;
         }
         // The socket does not wait by itself once non-blocking: wait here, without limit, for the next one.
-        if (!WaitUntilReadable(std::nullopt)) {
+        fd_set readable;
+        FD_ZERO(&readable);
+        FD_SET(m_socket, &readable);
+        if (select(0, &readable, nullptr, nullptr, nullptr) == SOCKET_ERROR) {
             return -1;
         }
     }

@@ -15,7 +15,7 @@ public:
     bool CreateSocket() override;
     bool SetReuseAddress() override;
     bool SetReceiveBufferBytes(uint32_t bytes) override;
-    bool HasPendingDatagram(uint32_t waitMilliseconds) override;
+    bool HasPendingDatagram() override;
     bool Bind(uint16_t port) override;
     bool JoinGroup(const std::string& group) override;
     bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override;
@@ -33,11 +33,6 @@ private:
     // One receive that does not wait once the socket is non-blocking: the length, -1 when it failed, or
     // NOTHING_WAITING.
     int ReceiveNow(std::span<uint8_t> buffer, std::string& sender);
-    // Takes a waiting datagram into m_taken; false when none waits.
-    bool TakeWaitingDatagram();
-    // Waits until a datagram can be received, without limit when milliseconds is empty; false when the wait
-    // ended without one or failed.
-    bool WaitUntilReadable(std::optional<uint32_t> milliseconds);
 
     // A SOCKET; kept as its integer type so that this header needs no socket header of its own.
     std::uintptr_t m_socket = ~std::uintptr_t{0};

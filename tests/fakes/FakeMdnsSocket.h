@@ -31,7 +31,6 @@ public:
     uint32_t receiveBufferBytes = 0;
     // What the socket says of the next receive: a datagram waits, or the listener would wait.
     bool pendingDatagram = false;
-    std::vector<uint32_t> pendingAsked; // how long each look for a waiting datagram was allowed to wait
 
     bool Initialise() override { return Call("component runtime"); }
     void Uninitialise() override { Call("end component runtime"); }
@@ -43,10 +42,7 @@ public:
         receiveBufferBytes = bytes;
         return true;
     }
-    bool HasPendingDatagram(uint32_t waitMilliseconds) override {
-        pendingAsked.push_back(waitMilliseconds);
-        return pendingDatagram;
-    }
+    bool HasPendingDatagram() override { return pendingDatagram; }
     bool Bind(uint16_t port) override { return Call("bind " + std::to_string(port)); }
     bool JoinGroup(const std::string& group) override { return Call("join " + group); }
     bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {

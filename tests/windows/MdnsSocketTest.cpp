@@ -32,6 +32,18 @@ void SendLater(const std::string& text, DWORD milliseconds) {
     EXPECT_TRUE(sender.socket.SendTo(bytes, "127.0.0.1", TEST_PORT));
 }
 
+// Whether a datagram waits, looking again for up to two seconds: the loopback may deliver a moment after the
+// send returned.
+bool ArrivesSoon(IMdnsSocket& socket) {
+    for (int looked = 0; looked < 200; ++looked) {
+        if (socket.HasPendingDatagram()) {
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
 std::string Received(IMdnsSocket& socket) {
     std::array<uint8_t, 64> buffer{};
     std::string sender;
@@ -41,24 +53,19 @@ std::string Received(IMdnsSocket& socket) {
 
 } // namespace
 
-TEST(MdnsSocket, ALookForAWaitingDatagramTakesItOrWaitsOnlyAsLongAsAllowed) {
+TEST(MdnsSocket, ALookForAWaitingDatagramTakesItAndAReceiveWaitsForTheNextOne) {
     Socket receiver;
     ASSERT_TRUE(receiver.socket.SetReuseAddress());
     ASSERT_TRUE(receiver.socket.Bind(TEST_PORT));
     IMdnsSocket& socket = receiver.socket;
 
-    EXPECT_FALSE(socket.HasPendingDatagram(0)) << "nothing sent";
-    EXPECT_FALSE(socket.HasPendingDatagram(30)) << "nothing sent during the wait";
-
-    SendLater("sent before", 0);
-    EXPECT_TRUE(socket.HasPendingDatagram(5000));
-    EXPECT_TRUE(socket.HasPendingDatagram(0)) << "still there until received";
-    EXPECT_EQ(Received(socket), "sent before from 127.0.0.1");
-
-    std::thread during(SendLater, "sent during the wait", 100);
-    EXPECT_TRUE(socket.HasPendingDatagram(5000));
-    during.join();
-    EXPECT_EQ(Received(socket), "sent during the wait from 127.0.0.1");
+    EXPECT_FALSE(socket.HasPendingDatagram()) << "nothing sent";
+    SendLater("first", 0);
+    SendLater("second", 0);
+    ASSERT_TRUE(ArrivesSoon(socket));
+    EXPECT_TRUE(socket.HasPendingDatagram()) << "still there until received";
+    EXPECT_EQ(Received(socket), "first from 127.0.0.1");
+    EXPECT_EQ(Received(socket), "second from 127.0.0.1") << "the next one, not the one looked at again";
 
     std::thread later(SendLater, "sent while receiving", 100);
     EXPECT_EQ(Received(socket), "sent while receiving from 127.0.0.1") << "a receive waits without limit";
