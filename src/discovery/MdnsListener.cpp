@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "discovery/DatagramScan.h"
+#include "discovery/MulticastInterfaces.h"
 
 namespace {
 
@@ -15,6 +16,32 @@ void Trace(IStandardOutput& output, const std::string& sender, const DatagramByt
     const auto firstZero = std::find(buffer.begin(), buffer.end(), uint8_t{0});
     if (firstZero != buffer.begin()) {
         output.Write(std::string(buffer.begin(), firstZero));
+    }
+}
+
+// The system sends a multicast datagram out of the adapter with the lowest-metric multicast route only, and
+// delivers the group's datagrams only from adapters where it was joined. A VPN or a virtual switch often holds
+// that route, so the group is joined on every adapter before the question is asked on each of them; a join or
+// a send that fails on one adapter costs only that adapter. The adapters are listed once: one that appears
+// during the search is not asked.
+void JoinAndAsk(ListenerContext& context) {
+    IMdnsSocket& socket = context.socket;
+    std::vector<NetworkInterfaceAddress> listed;
+    const std::vector<std::string> addresses =
+        context.interfaces.ListIpv4Addresses(listed) ? MulticastInterfaceAddresses(listed) : std::vector<std::string>{};
+    if (addresses.empty()) {
+        socket.JoinGroup(MDNS_GROUP, ANY_INTERFACE);
+        socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
+        return;
+    }
+    for (const std::string& address : addresses) {
+        socket.JoinGroup(MDNS_GROUP, address);
+    }
+    for (const std::string& address : addresses) {
+        // Without its own interface the query would leave by the previous one and ask those printers twice.
+        if (socket.SetSendingInterface(address)) {
+            socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
+        }
     }
 }
 
@@ -35,8 +62,7 @@ int32_t ListenAndForward(ListenerContext& context) {
         socket.CloseSocket();
         return LISTENER_EXIT_SOCKET_FAILED;
     }
-    socket.JoinGroup(MDNS_GROUP);
-    socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
+    JoinAndAsk(context);
 
     DatagramBytes buffer{};
     while (context.handoff.StopSearch.load() != 1) {

@@ -7,11 +7,14 @@
 #include "discovery/PacketHandoff.h"
 #include "ports/ComponentRuntime.h"
 #include "ports/MdnsSocket.h"
+#include "ports/NetworkInterfaces.h"
 #include "ports/StandardOutput.h"
 #include "ports/Threading.h"
 
 constexpr uint16_t MDNS_PORT = 5353;
 constexpr char MDNS_GROUP[] = "224.0.0.251";
+// The interface the system chooses.
+constexpr char ANY_INTERFACE[] = "0.0.0.0";
 
 // The one question a search asks: PTR records of _ipp._tcp.local, class IN, answers by multicast.
 constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
@@ -32,6 +35,7 @@ constexpr int32_t LISTENER_EXIT_SOCKET_FAILED = -1;
 struct ListenerContext {
     IComponentRuntime& runtime;
     IMdnsSocket& socket;
+    INetworkInterfaces& interfaces;
     IStandardOutput& output;
     ISleeper& sleeper;
     DiscoveryHandoff& handoff;
@@ -40,7 +44,8 @@ struct ListenerContext {
     std::function<void()> sendPacketMessage;
 };
 
-// The listener of one search: joins the mDNS group, asks its question once, then traces every datagram that
+// The listener of one search: joins the mDNS group and asks its question once on every adapter that can
+// reach printers (on the one the system chooses when none can be listed), then traces every datagram that
 // reaches the port and hands each one that can name a printer to the window thread, until the search is
 // stopped. Returns the thread's exit code.
 int32_t MdnsListenerThread(ListenerContext& context);

@@ -20,8 +20,12 @@ public:
     virtual bool SetReceiveBufferBytes(uint32_t bytes) = 0;
     // Binds to every local address (0.0.0.0) at the port.
     virtual bool Bind(uint16_t port) = 0;
-    // Joins the group on the interface the system chooses.
-    virtual bool JoinGroup(const std::string& group) = 0;
+    // Joins the group on the interface that holds the local address; on "0.0.0.0", on the one the system
+    // chooses.
+    virtual bool JoinGroup(const std::string& group, const std::string& interfaceAddress) = 0;
+    // Sends the following multicast datagrams out of the interface that holds the local address instead of the
+    // one the system chooses.
+    virtual bool SetSendingInterface(const std::string& interfaceAddress) = 0;
     virtual bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) = 0;
     // Waits without limit for one datagram: its length, 0 for an empty one, or -1 when the receive failed
     // (a datagram longer than the buffer fails too). sender is the source address as dotted-decimal text.

@@ -3,6 +3,7 @@
 #include "discovery/MdnsListener.h"
 #include "win32/Win32ComponentRuntime.h"
 #include "win32/Win32MdnsSocket.h"
+#include "win32/Win32NetworkInterfaces.h"
 #include "win32/Win32Sleeper.h"
 #include "win32/Win32StandardOutput.h"
 #include "win32/WindowMessages.h"
@@ -13,18 +14,14 @@ namespace {
 struct ListenerThreadBlock {
     Win32ComponentRuntime runtime;
     Win32MdnsSocket socket;
+    Win32NetworkInterfaces interfaces;
     Win32StandardOutput output;
     Win32Sleeper sleeper;
     ListenerContext context;
 
     ListenerThreadBlock(HWND window, DiscoveryHandoff& handoff, uint32_t search)
-        : context{runtime,
-                  socket,
-                  output,
-                  sleeper,
-                  handoff,
-                  search,
-                  [window] { SendMessageW(window, WM_MDNS_PACKET, 0, 0); }} {}
+        : context{runtime, socket,  interfaces, output,
+                  sleeper, handoff, search,     [window] { SendMessageW(window, WM_MDNS_PACKET, 0, 0); }} {}
 };
 
 DWORD WINAPI ListenerThreadProcedure(void* parameter) {

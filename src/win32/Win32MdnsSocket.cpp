@@ -61,12 +61,18 @@ bool Win32MdnsSocket::Bind(uint16_t port) {
     return bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof(local)) == 0;
 }
 
-bool Win32MdnsSocket::JoinGroup(const std::string& group) {
+bool Win32MdnsSocket::JoinGroup(const std::string& group, const std::string& interfaceAddress) {
     ip_mreq membership{};
     membership.imr_multiaddr.s_addr = inet_addr(group.c_str());
-    membership.imr_interface.s_addr = htonl(INADDR_ANY);
+    membership.imr_interface.s_addr = inet_addr(interfaceAddress.c_str());
     return setsockopt(m_socket, IPPROTO_IP, IP_ADD_MEMBERSHIP, reinterpret_cast<const char*>(&membership),
                       sizeof(membership)) == 0;
+}
+
+bool Win32MdnsSocket::SetSendingInterface(const std::string& interfaceAddress) {
+    in_addr local{};
+    local.s_addr = inet_addr(interfaceAddress.c_str());
+    return setsockopt(m_socket, IPPROTO_IP, IP_MULTICAST_IF, reinterpret_cast<const char*>(&local), sizeof(local)) == 0;
 }
 
 bool Win32MdnsSocket::SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) {

@@ -17,7 +17,8 @@ public:
     bool SetReceiveBufferBytes(uint32_t bytes) override;
     bool HasPendingDatagram() override;
     bool Bind(uint16_t port) override;
-    bool JoinGroup(const std::string& group) override;
+    bool JoinGroup(const std::string& group, const std::string& interfaceAddress) override;
+    bool SetSendingInterface(const std::string& interfaceAddress) override;
     bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override;
     int Receive(std::span<uint8_t> buffer, std::string& sender) override;
     void CloseSocket() override;

@@ -81,6 +81,7 @@ screenshot() {
 
 finish() {
     stop_simulator
+    stop_print_server
     if [ -n "$VELBRIX_PID" ]; then
         kill "$VELBRIX_PID" 2>/dev/null
         wait "$VELBRIX_PID" 2>/dev/null
@@ -107,7 +108,8 @@ velbrix_ini() {
 start_simulator() {
     [ -n "${VELBRIX_LAN_NS:-}" ] || { check "the session has a LAN" "no" "yes"; return 1; }
     local ready="$E2E_ARTIFACTS/simulator.ready"
-    rm -f "$ready"
+    # The log tells what this run's printers heard and sent, not what an earlier run left.
+    rm -f "$ready" "$E2E_ARTIFACTS/simulator.log"
     ip netns exec "$VELBRIX_LAN_NS" python3 tools/printer-simulator --log "$E2E_ARTIFACTS/simulator.log" \
         --ready "$ready" "$@" &
     SIMULATOR_PID=$!
@@ -117,6 +119,38 @@ start_simulator() {
     done
     check "the printer simulator listens" "no" "yes"
     return 1
+}
+
+PRINT_SERVER_PID=""
+
+# Queues shared by a real mDNS stack on the session's LAN, given as IP=QUEUE (see tools/print-server-mdns).
+start_print_server() {
+    [ -n "${VELBRIX_LAN_NS:-}" ] || { check "the session has a LAN" "no" "yes"; return 1; }
+    local ready="$E2E_ARTIFACTS/print-server.ready" queue
+    local -a queues=()
+    for queue in "$@"; do
+        queues+=(--queue "$queue")
+    done
+    rm -f "$ready"
+    ip netns exec "$VELBRIX_LAN_NS" /usr/bin/python3 tools/print-server-mdns --ready "$ready" "${queues[@]}" \
+        >"$E2E_ARTIFACTS/print-server.txt" 2>&1 &
+    PRINT_SERVER_PID=$!
+    # Each queue is probed and announced before it is shared: about two seconds.
+    for _ in $(seq 1 200); do
+        [ -f "$ready" ] && return 0
+        kill -0 "$PRINT_SERVER_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    check "the print server shares its queues" "no" "yes"
+    return 1
+}
+
+stop_print_server() {
+    if [ -n "$PRINT_SERVER_PID" ]; then
+        kill "$PRINT_SERVER_PID" 2>/dev/null
+        wait "$PRINT_SERVER_PID" 2>/dev/null
+        PRINT_SERVER_PID=""
+    fi
 }
 
 stop_simulator() {

@@ -2,17 +2,19 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "ports/ComponentRuntime.h"
 #include "ports/MdnsSocket.h"
+#include "ports/NetworkInterfaces.h"
 #include "ports/StandardOutput.h"
 
-// A socket that plays a script of receives and notes every call in order, the thread's component runtime
-// among them.
-class FakeMdnsSocket final : public IMdnsSocket, public IComponentRuntime {
+// A socket that plays a script of receives and notes every call in order, the thread's component runtime and
+// the listing of the adapters among them.
+class FakeMdnsSocket final : public IMdnsSocket, public IComponentRuntime, public INetworkInterfaces {
 public:
     struct Arrival {
         std::string bytes; // what the sender sent, up to any length
@@ -31,6 +33,8 @@ public:
     uint32_t receiveBufferBytes = 0;
     // What the socket says of the next receive: a datagram waits, or the listener would wait.
     bool pendingDatagram = false;
+    // What the system lists of the desk's adapters; nothing when it cannot list them.
+    std::optional<std::vector<NetworkInterfaceAddress>> adapters;
 
     bool Initialise() override { return Call("component runtime"); }
     void Uninitialise() override { Call("end component runtime"); }
@@ -44,7 +48,19 @@ public:
     }
     bool HasPendingDatagram() override { return pendingDatagram; }
     bool Bind(uint16_t port) override { return Call("bind " + std::to_string(port)); }
-    bool JoinGroup(const std::string& group) override { return Call("join " + group); }
+    bool ListIpv4Addresses(std::vector<NetworkInterfaceAddress>& addresses) override {
+        calls.push_back("list adapters");
+        if (adapters) {
+            addresses = *adapters;
+        }
+        return adapters.has_value();
+    }
+    bool JoinGroup(const std::string& group, const std::string& interfaceAddress) override {
+        return Call("join " + group + " on " + interfaceAddress);
+    }
+    bool SetSendingInterface(const std::string& interfaceAddress) override {
+        return Call("send from " + interfaceAddress);
+    }
     bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {
         sent.assign(datagram.begin(), datagram.end());
         sentTo = address + ":" + std::to_string(port);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <set>
+
 #include "fakes/FakeMdnsSocket.h"
 #include "fakes/FakeSleeper.h"
 #include "support/Datagrams.h"
@@ -31,9 +35,12 @@ struct Listener {
     }
 
     int32_t Run(uint32_t search = 0) {
-        ListenerContext context{socket, socket, output, sleeper, handoff, search, [this] {
-                                    forwarded.push_back({handoff.Slot.SenderAddress.data(), handoff.Slot.Datagram});
-                                }};
+        ListenerContext context{
+            socket,  socket,
+            socket,  output,
+            sleeper, handoff,
+            search,  [this] {
+                                    forwarded.push_back({handoff.Slot.SenderAddress.data(), handoff.Slot.Datagram}); }};
         return MdnsListenerThread(context);
     }
 };
@@ -43,8 +50,14 @@ const std::string GBK_CLIENT_ADDRESS = "\xBF\xCD\xBB\xA7\xB6\xCB\xB5\xD8\xD6\xB7
 } // namespace
 
 TEST(MdnsListener, StartUpStepsAndTheirExitCodes) {
-    const std::vector<std::string> fullStart = {"component runtime", "socket library",   "socket", "reuse address",
-                                                "bind 5353",         "join 224.0.0.251", "send"};
+    const std::vector<std::string> fullStart = {"component runtime",
+                                                "socket library",
+                                                "socket",
+                                                "reuse address",
+                                                "bind 5353",
+                                                "list adapters",
+                                                "join 224.0.0.251 on 0.0.0.0",
+                                                "send"};
     const struct {
         const char* failing;
         int32_t exitCode;
@@ -71,7 +84,7 @@ TEST(MdnsListener, StartUpStepsAndTheirExitCodes) {
          false,
          {"component runtime", "socket library", "socket", "reuse address", "bind 5353", "close", "end socket library",
           "end component runtime"}},
-        {"join 224.0.0.251", 0, true, true, {}},
+        {"join 224.0.0.251 on 0.0.0.0", 0, true, true, {}},
         {"send", 0, true, true, {}},
         {"nothing", 0, true, true, {}},
     };
@@ -85,7 +98,7 @@ TEST(MdnsListener, StartUpStepsAndTheirExitCodes) {
         if (!testCase.calls.empty()) {
             EXPECT_EQ(listener.socket.calls, testCase.calls) << testCase.failing;
         } else {
-            const std::vector<std::string> start(listener.socket.calls.begin(), listener.socket.calls.begin() + 7);
+            const std::vector<std::string> start(listener.socket.calls.begin(), listener.socket.calls.begin() + 8);
             EXPECT_EQ(start, fullStart) << testCase.failing;
         }
     }
@@ -252,4 +265,60 @@ TEST(MdnsListener, AListenerRetiredByANewSearchAlsoEndsOnADatagramThatNamesNoPri
     listener.Run(1);
     EXPECT_EQ(listener.socket.receives, 1u);
     EXPECT_TRUE(listener.forwarded.empty());
+}
+
+TEST(MdnsListener, JoinsAndAsksOnEveryAdapterThatCanReachPrinters) {
+    const NetworkInterfaceAddress lan{7, "192.168.1.20", true, false, true};
+    const NetworkInterfaceAddress vpn{12, "10.8.0.6", true, false, true};
+    const NetworkInterfaceAddress loopback{1, "127.0.0.1", true, true, true};
+    const NetworkInterfaceAddress down{9, "172.16.0.4", false, false, true};
+    const NetworkInterfaceAddress tunnel{14, "100.64.0.2", true, false, false};
+    const NetworkInterfaceAddress lanSecondAddress{7, "192.168.1.21", true, false, true};
+    const std::vector<std::string> systemsChoice = {"join 224.0.0.251 on 0.0.0.0", "send"};
+    const struct {
+        const char* name;
+        std::optional<std::vector<NetworkInterfaceAddress>> adapters;
+        std::set<std::string> failing;
+        std::vector<std::string> calls; // after the listing, up to the first receive
+    } cases[] = {
+        {"one adapter", std::vector{lan}, {}, {"join 224.0.0.251 on 192.168.1.20", "send from 192.168.1.20", "send"}},
+        {"a VPN beside the LAN: joined on both before either is asked",
+         std::vector{lan, vpn},
+         {},
+         {"join 224.0.0.251 on 192.168.1.20", "join 224.0.0.251 on 10.8.0.6", "send from 192.168.1.20", "send",
+          "send from 10.8.0.6", "send"}},
+        {"the loopback, an adapter that is down and one that cannot multicast are left out",
+         std::vector{loopback, down, tunnel, lan},
+         {},
+         {"join 224.0.0.251 on 192.168.1.20", "send from 192.168.1.20", "send"}},
+        {"a second address of one adapter joins and asks once",
+         std::vector{lan, lanSecondAddress},
+         {},
+         {"join 224.0.0.251 on 192.168.1.20", "send from 192.168.1.20", "send"}},
+        {"nothing can be listed: the system's choice", std::nullopt, {}, systemsChoice},
+        {"no adapter listed: the system's choice", std::vector<NetworkInterfaceAddress>{}, {}, systemsChoice},
+        {"none qualifies: the system's choice", std::vector{loopback, down}, {}, systemsChoice},
+        {"a join that fails costs nothing else",
+         std::vector{lan, vpn},
+         {"join 224.0.0.251 on 192.168.1.20"},
+         {"join 224.0.0.251 on 192.168.1.20", "join 224.0.0.251 on 10.8.0.6", "send from 192.168.1.20", "send",
+          "send from 10.8.0.6", "send"}},
+        {"an adapter that cannot be chosen for sending is not asked through another",
+         std::vector{lan, vpn},
+         {"send from 192.168.1.20"},
+         {"join 224.0.0.251 on 192.168.1.20", "join 224.0.0.251 on 10.8.0.6", "send from 192.168.1.20",
+          "send from 10.8.0.6", "send"}},
+    };
+    for (const auto& testCase : cases) {
+        Listener listener;
+        listener.socket.adapters = testCase.adapters;
+        listener.socket.failing = testCase.failing;
+        listener.socket.onReceive = [&listener](std::size_t) { listener.handoff.StopSearch = 1; };
+        listener.Run();
+        const auto& calls = listener.socket.calls;
+        const auto listing = std::find(calls.begin(), calls.end(), "list adapters");
+        const auto close = std::find(calls.begin(), calls.end(), "close");
+        ASSERT_TRUE(listing < close) << testCase.name;
+        EXPECT_EQ(std::vector<std::string>(listing + 1, close), testCase.calls) << testCase.name;
+    }
 }

@@ -24,6 +24,8 @@ check "the rows: one per printer of the model, with its installation status" "$(
 check "the end: an information box that reads 3" "$box" "$(printf '%s\n' Velbrix \
     "[Notification] Searching done. Totally found:  3 matching network printer, you can select the printer to install the network printing driver." \
     information)"
+check "the printers' LAN heard one query, from the desk's LAN address" "$(awk '$3 == "query" {print $2}' \
+    "$E2E_ARTIFACTS/simulator.log")" 10.77.0.1
 check "the log ends with the same line" "$(drive log | tail -n 1)" "$(echo "$box" | sed -n 2p)"
 screenshot three-found
 drive message-box-ok >/dev/null
