@@ -32,6 +32,8 @@ public:
     // Draws grid lines between the printer list's cells and selects a row by a click anywhere in it; the
     // list's other looks stay as they are.
     virtual void ShowPrinterListGridAndFullRowSelection() = 0;
+    // The dots per inch the window is drawn at: 96 at 100 % display scaling, 144 at 150 %.
+    virtual int DotsPerInch() = 0;
     virtual void PrinterListInsertColumn(int index, const std::wstring& heading, int width) = 0;
     virtual int PrinterListRowCount() = 0;
     // A row with an empty first column, at index.

@@ -3,6 +3,7 @@
 #include "discovery/PrinterListColumns.h"
 #include "messages/names.h"
 #include "resource.h"
+#include "ui/DpiScaling.h"
 
 namespace {
 
@@ -12,7 +13,8 @@ struct PrinterListColumn {
     int heading;
     int width;
 };
-// In the order of the columns, from the hidden one on.
+// In the order of the columns, from the hidden one on; widths in pixels at 96 DPI, scaled to the window's DPI
+// as the dialog's font and controls are.
 constexpr PrinterListColumn PRINTER_LIST_LAYOUT[PRINTER_LIST_COLUMNS] = {
     {NO_HEADING, 0},        {MSG_COLUMN_ADDRESS, 110}, {MSG_COLUMN_QUEUE, 130},
     {MSG_COLUMN_PORT, 330}, {MSG_COLUMN_STATUS, 330},  {MSG_COLUMN_REMARK, 210}};
@@ -85,13 +87,14 @@ bool MainDialog::OnInitDialog() {
     m_window.EnableControl(IDC_INSTALL, false);
 
     m_window.ShowPrinterListGridAndFullRowSelection();
+    const int dotsPerInch = m_window.DotsPerInch();
     int columnIndex = 0;
     for (const auto& column : PRINTER_LIST_LAYOUT) {
         m_message.clear();
         if (column.heading != NO_HEADING) {
             LoadMessage(column.heading);
         }
-        m_window.PrinterListInsertColumn(columnIndex++, m_message, column.width);
+        m_window.PrinterListInsertColumn(columnIndex++, m_message, ScaledToDotsPerInch(column.width, dotsPerInch));
     }
 
     ResetDiscoveryTables(m_tables);

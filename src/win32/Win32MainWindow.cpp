@@ -72,6 +72,18 @@ void Win32MainWindow::ShowPrinterListGridAndFullRowSelection() {
     SendToControl(IDC_PRINTER_LIST, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
 }
 
+int Win32MainWindow::DotsPerInch() {
+    // The program is aware of the system's DPI (its manifest says so): the window's device context answers
+    // with the DPI its dialog units were scaled by. GetDpiForWindow would need Windows 10.
+    const HDC context = GetDC(m_window);
+    if (context == nullptr) {
+        return 0;
+    }
+    const int dotsPerInch = GetDeviceCaps(context, LOGPIXELSX);
+    ReleaseDC(m_window, context);
+    return dotsPerInch;
+}
+
 void Win32MainWindow::PrinterListInsertColumn(int index, const std::wstring& heading, int width) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;

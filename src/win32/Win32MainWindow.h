@@ -23,6 +23,7 @@ public:
     void ModelListAdd(const std::wstring& text) override;
     void ModelListSelect(int index) override;
     void ShowPrinterListGridAndFullRowSelection() override;
+    int DotsPerInch() override;
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override;
     int PrinterListRowCount() override;
     void PrinterListInsertRow(int index) override;

@@ -29,6 +29,7 @@ public:
     std::vector<std::wstring> models;
     int modelSelection = -1;
     bool gridAndFullRowSelection = false;
+    int dotsPerInch = 96;
     std::vector<Column> columns;
     std::vector<std::vector<std::wstring>> rows;
     int repaints = 0;
@@ -73,6 +74,7 @@ public:
     void ModelListAdd(const std::wstring& text) override { models.push_back(text); }
     void ModelListSelect(int index) override { modelSelection = index; }
     void ShowPrinterListGridAndFullRowSelection() override { gridAndFullRowSelection = true; }
+    int DotsPerInch() override { return dotsPerInch; }
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override {
         columns.insert(columns.begin() + index, Column{heading, width});
     }

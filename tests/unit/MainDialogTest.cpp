@@ -66,6 +66,29 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     }
 }
 
+TEST(MainDialog, PrinterListColumnsGrowWithTheDisplayScaling) {
+    const struct {
+        const char* name;
+        int dotsPerInch;
+        std::vector<int> widths;
+    } cases[] = {
+        {"125 %: halves round up, as MulDiv rounds", 120, {0, 138, 163, 413, 413, 263}},
+        {"150 %", 144, {0, 165, 195, 495, 495, 315}},
+        {"200 %", 192, {0, 220, 260, 660, 660, 420}},
+        {"a DPI the system could not tell", 0, {0, 110, 130, 330, 330, 210}},
+    };
+    for (const auto& testCase : cases) {
+        StartedDialog started;
+        started.window.dotsPerInch = testCase.dotsPerInch;
+        started.Start();
+        std::vector<int> widths;
+        for (const auto& column : started.window.columns) {
+            widths.push_back(column.width);
+        }
+        EXPECT_EQ(widths, testCase.widths) << testCase.name;
+    }
+}
+
 TEST(MainDialog, StartUpLogAndModelListFollowTheConfiguration) {
     const struct {
         const char* name;
