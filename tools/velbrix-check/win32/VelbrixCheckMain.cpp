@@ -7,10 +7,15 @@
 #include "velbrix-check/win32/Win32CodePages.h"
 #include "velbrix-check/win32/Win32FolderFiles.h"
 #include "velbrix-check/win32/Win32ProfileSections.h"
+#include "win32/SystemLibraries.h"
 #include "win32/Win32Profile.h"
 #include "win32/Win32UserInterfaceLanguage.h"
 
 int wmain(int argc, wchar_t** argv) {
+    // The checker imports only Known DLLs; whatever the system loads for it later comes from System32 too.
+    if (!LoadSystemLibrariesFromSystem32Only({}, {})) {
+        return EXIT_FOLDER_UNREADABLE;
+    }
     const std::vector<std::wstring> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     Win32Profile profile;
     Win32ProfileSections sections;
