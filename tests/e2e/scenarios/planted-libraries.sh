@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# A library planted beside Velbrix.exe and VelbrixCheck.exe under a system library's name, one name at a
+# time, with Windows' search order for that name (the program's folder first): start-up, a search, a guided
+# installation and a check of the folder load none of them. One exception is Wine's own: its user32.dll imports
+# version.dll, so under Wine any program that imports user32 (a Known DLL) loads version.dll by the search
+# order before its first instruction runs; Windows' user32 does not import it. For that name only the checker,
+# which does not import user32, is run here.
+source tests/e2e/lib.sh
+m() { message english "$1"; }
+stand_in=${E2E_STAND_IN:-$E2E_BUILD/velbrix_stand_in_library.dll}
+checker=$E2E_BUILD/tools/velbrix-check/VelbrixCheck.exe
+
+start_simulator --printer 10.77.0.11=M1_alpha || { finish; exit; }
+for library in comctl32.dll iphlpapi.dll winspool.drv uxtheme.dll version.dll dwmapi.dll cryptbase.dll \
+    propsys.dll userenv.dll; do
+    folder=$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")
+    cp "$checker" "$folder/"
+    cp "$stand_in" "$folder/$library"
+    # Wine takes a library from the program's folder, as Windows does, only for a name told to prefer it.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;${library%.dll}=n,b"
+    if [ "$library" != version.dll ] && start_velbrix "$folder"; then
+        drive select-model 1 >/dev/null
+        drive press 1003 >/dev/null
+        drive message-box 10000 >/dev/null
+        drive message-box-ok >/dev/null
+        drive select-row 0 >/dev/null
+        drive press 1005 >/dev/null
+        guidance=$(drive message-box 5000 | head -n 1)
+        drive message-box-ok >/dev/null
+        drive message-box 20000 >/dev/null
+        drive message-box-ok >/dev/null
+        check "with $library beside it: the guided installation ran" "$guidance" "$(m MSG_GUIDANCE_CAPTION)"
+        drive press 2 >/dev/null
+        expect_velbrix_ends "with $library beside it, the exit button"
+    fi
+    tests/e2e/wine-exec "$folder/VelbrixCheck.exe" >"$E2E_ARTIFACTS/check-$library.txt" 2>&1
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    check "$library beside the programs is never loaded" "$(cd "$folder" && ls ./*.loaded 2>/dev/null)" ""
+done
+finish
