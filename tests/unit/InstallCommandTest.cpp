@@ -364,3 +364,16 @@ TEST(InstallCommand, ThePickedRowsRecordIsFoundByItsQueueAndAddress) {
         EXPECT_TRUE(installation.Saw(seen::Log(Done(testCase.printerName)))) << testCase.name;
     }
 }
+
+TEST(InstallCommand, TheGuidanceGivesTheAddressUpToItsFirstZero) {
+    for (const bool clipboardHeld : {false, true}) {
+        Installation installation(L"", std::wstring(L"M1_office\0\0\0", 12));
+        installation.window.rows[1][PRINTER_LIST_COLUMN_QUEUE_NAME] = L"M1_office";
+        installation.clipboard.heldByAnotherProgram = clipboardHeld;
+        installation.command.OnInstall();
+        EXPECT_TRUE(clipboardHeld ? installation.Saw(seen::Log(EnglishText(MSG_GUIDANCE_BUSY_LINE_START) + PORT +
+                                                               EnglishText(MSG_GUIDANCE_BUSY_LINE_END)))
+                                  : installation.Saw(seen::Clipboard(PORT)))
+            << clipboardHeld;
+    }
+}

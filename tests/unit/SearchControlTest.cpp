@@ -17,9 +17,11 @@ class FakeLauncher final : public IListenerLauncher {
 public:
     explicit FakeLauncher(const DiscoveryHandoff& handoff) : m_handoff(handoff) {}
     bool starts = true;
+    std::vector<uint32_t> searches;
     std::vector<int32_t> stopSearchAtStart;
 
-    bool StartListener(uint32_t) override {
+    bool StartListener(uint32_t search) override {
+        searches.push_back(search);
         stopSearchAtStart.push_back(m_handoff.StopSearch.load());
         return starts;
     }
@@ -116,6 +118,16 @@ TEST(SearchControl, AStartedSearchLogsFourLinesAndDisablesTheButtons) {
     EXPECT_EQ(search.selected.DriverPath, L"CD");
     EXPECT_EQ(search.launcher.stopSearchAtStart, std::vector<int32_t>{0});
     EXPECT_EQ(search.tables.Installed.Count, 1);
+}
+
+TEST(SearchControl, EachSearchCountsTheSearchesUpSoThatEarlierListenersRetire) {
+    Search search;
+    search.window.modelListSelection = 1;
+    search.control.OnSearch();
+    search.control.OnTimer(TIMER_SEARCH);
+    search.control.OnSearch();
+    EXPECT_EQ(search.launcher.searches, (std::vector<uint32_t>{1, 2}));
+    EXPECT_EQ(search.handoff.CurrentSearch.load(), 2u);
 }
 
 TEST(SearchControl, ASearchThatCannotGoOnEnablesTheButtonsAgain) {
