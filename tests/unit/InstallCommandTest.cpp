@@ -112,7 +112,11 @@ SeenStream ScriptRun(const std::wstring& command, const std::wstring& printerNam
 } // namespace
 
 TEST(InstallCommand, PicksThatCannotBeInstalledStopBeforeAnythingChanges) {
+    const std::wstring ip = L"10.0.0.2";
     const std::wstring longest(259, L'1');
+    const SeenStream noPick = {Box(Icon::Warning, EnglishText(MSG_NO_PRINTER_SELECTED))};
+    const SeenStream noEcho = {Box(Icon::Warning, EnglishText(MSG_PING_FAILED)), Log(MSG_PING_FAILED)};
+    const SeenStream abnormal = {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))};
     const struct {
         const char* name;
         int selectionMark;
@@ -122,72 +126,18 @@ TEST(InstallCommand, PicksThatCannotBeInstalledStopBeforeAnythingChanges) {
         SeenStream seen;
         std::size_t echoes;
     } cases[] = {
-        {"no row picked",
-         -1,
-         L"M1_office",
-         L"10.0.0.2",
-         true,
-         {Box(Icon::Warning, EnglishText(MSG_NO_PRINTER_SELECTED))},
-         0},
-        {"no echo: the box, then the same line in the log",
-         1,
-         L"M1_office",
-         L"10.0.0.2",
-         false,
-         {Box(Icon::Warning, EnglishText(MSG_PING_FAILED)), Log(MSG_PING_FAILED)},
-         1},
-        {"no echo comes before an empty queue",
-         1,
-         L"",
-         L"10.0.0.2",
-         false,
-         {Box(Icon::Warning, EnglishText(MSG_PING_FAILED)), Log(MSG_PING_FAILED)},
-         1},
-        {"an address of 259 characters is pinged",
-         1,
-         L"M1_office",
-         longest,
-         false,
-         {Box(Icon::Warning, EnglishText(MSG_PING_FAILED)), Log(MSG_PING_FAILED)},
-         1},
-        {"an address of 260 characters is never pinged",
-         1,
-         L"M1_office",
-         longest + L"1",
-         true,
-         {Box(Icon::Warning, EnglishText(MSG_PING_FAILED)), Log(MSG_PING_FAILED)},
-         0},
-        {"an empty queue", 1, L"", L"10.0.0.2", true, {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))}, 1},
-        {"a quote that would end the quoted value",
-         1,
-         L"M1_\"&calc&\"",
-         L"10.0.0.2",
-         true,
-         {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))},
-         1},
-        {"a percent sign the interpreter expands",
-         1,
-         L"M1_%COMSPEC%",
-         L"10.0.0.2",
-         true,
-         {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))},
-         1},
-        {"an exclamation mark",
-         1,
-         L"M1_!x!",
-         L"10.0.0.2",
-         true,
-         {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))},
-         1},
-        {"a line feed that would end the line",
-         1,
-         L"M1_\ncalc",
-         L"10.0.0.2",
-         true,
-         {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))},
-         1},
-        {"a tab", 1, L"M1_\tx", L"10.0.0.2", true, {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))}, 1},
-        {"0x7F", 1, L"M1_\x7F", L"10.0.0.2", true, {Box(Icon::Warning, EnglishText(MSG_QUEUE_NAME_ABNORMAL))}, 1},
+        {"no row picked", -1, L"M1_office", ip, true, noPick, 0},
+        {"no echo: the box, then the same line in the log", 1, L"M1_office", ip, false, noEcho, 1},
+        {"no echo comes before an empty queue", 1, L"", ip, false, noEcho, 1},
+        {"an address of 259 characters is pinged", 1, L"M1_office", longest, false, noEcho, 1},
+        {"an address of 260 characters is never pinged", 1, L"M1_office", longest + L"1", true, noEcho, 0},
+        {"an empty queue", 1, L"", ip, true, abnormal, 1},
+        {"a quote that would end the quoted value", 1, L"M1_\"&calc&\"", ip, true, abnormal, 1},
+        {"a percent sign the interpreter expands", 1, L"M1_%COMSPEC%", ip, true, abnormal, 1},
+        {"an exclamation mark", 1, L"M1_!x!", ip, true, abnormal, 1},
+        {"a line feed that would end the line", 1, L"M1_\ncalc", ip, true, abnormal, 1},
+        {"a tab", 1, L"M1_\tx", ip, true, abnormal, 1},
+        {"0x7F", 1, L"M1_\x7F", ip, true, abnormal, 1},
     };
     for (const auto& testCase : cases) {
         Installation installation(L"Office", testCase.queue);
