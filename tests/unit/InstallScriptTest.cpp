@@ -79,13 +79,17 @@ TEST(InstallScript, EachWayTheScriptEnds) {
     const std::wstring done = EnglishText(MSG_INSTALL_DONE) + L"M1 on x" + EnglishText(MSG_INSTALL_DONE_ADVICE);
     const std::wstring path = L"C:\\Velbrix\\PrinterDriver.bat";
     const std::wstring deepest = FolderForScriptPathOf(259);
-    const SeenStream started = {seen::ScriptWritten(path, WIZARD_FORM),
-                                seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
-                                seen::Log(EnglishText(MSG_SCRIPT_RUNNING)),
-                                seen::ScriptStarted(path, false),
-                                seen::TimerStarted(TIMER_INSTALL_NOTICE, 5000),
-                                seen::TimerKilled(TIMER_INSTALL_NOTICE),
-                                seen::ScriptAwaited(180000)};
+    // Written, logged, started and awaited; the notice's timer started and killed at once.
+    const auto started = [](const std::wstring& script) {
+        return SeenStream{seen::ScriptWritten(script, WIZARD_FORM),
+                          seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + script),
+                          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)),
+                          seen::ScriptStarted(script, false),
+                          seen::TimerStarted(TIMER_INSTALL_NOTICE, 5000),
+                          seen::TimerKilled(TIMER_INSTALL_NOTICE),
+                          seen::ScriptAwaited(180000)};
+    };
+    const SeenStream ended = {seen::Log(done), seen::Box(Icon::Information, L"Velbrix", done)};
     const std::wstring refused = seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_WRITTEN));
     const struct {
         const char* name;
@@ -94,17 +98,10 @@ TEST(InstallScript, EachWayTheScriptEnds) {
         SeenStream seen;
         int writes;
     } cases[] = {
-        {"ended in time: the line, then the box", Trouble::None, L"C:\\Velbrix\\",
-         seen::Joined({started, {seen::Log(done), seen::Box(Icon::Information, L"Velbrix", done)}}), 1},
-        {"a script path of 259 characters",
-         Trouble::None,
-         deepest,
-         {seen::ScriptWritten(deepest + INSTALL_SCRIPT_NAME, WIZARD_FORM),
-          seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + deepest + INSTALL_SCRIPT_NAME),
-          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::ScriptStarted(deepest + INSTALL_SCRIPT_NAME, false),
-          seen::TimerStarted(TIMER_INSTALL_NOTICE, 5000), seen::TimerKilled(TIMER_INSTALL_NOTICE),
-          seen::ScriptAwaited(180000), seen::Log(done), seen::Box(Icon::Information, L"Velbrix", done)},
+        {"ended in time: the line, then the box", Trouble::None, L"C:\\Velbrix\\", seen::Joined({started(path), ended}),
          1},
+        {"a script path of 259 characters", Trouble::None, deepest,
+         seen::Joined({started(deepest + INSTALL_SCRIPT_NAME), ended}), 1},
         {"a script path of 260 characters is never written", Trouble::None, FolderForScriptPathOf(260), {refused}, 0},
         {"a cut command is never written", Trouble::CommandCut, L"C:\\Velbrix\\", {refused}, 0},
         {"the file cannot be written: not logged", Trouble::NotWritten, L"C:\\Velbrix\\", {refused}, 1},
@@ -116,7 +113,7 @@ TEST(InstallScript, EachWayTheScriptEnds) {
           seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_STARTED))},
          1},
         {"still running after three minutes: the line, then the box", Trouble::StillRunning, L"C:\\Velbrix\\",
-         seen::Joined({started,
+         seen::Joined({started(path),
                        {seen::Log(EnglishText(MSG_SCRIPT_NOT_ENDED)),
                         seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_ENDED))}}),
          1},

@@ -83,32 +83,15 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     }
 }
 
-TEST(MainDialog, StartUpLogAndModelListFollowTheConfiguration) {
-    const struct {
-        const char* name;
-        const wchar_t* executablePath;
-        FakeProfile::File file;
-        std::vector<int> logged;
-        std::size_t modelItems;
-    } cases[] = {
-        {"no velbrix.ini", L"C:\\Suppliers\\Velbrix\\Velbrix.exe", {}, {}, 1},
-        {"a setting of -1",
-         L"C:\\Suppliers\\Velbrix\\Velbrix.exe",
-         {{L"COMMON", {{L"PrinterModelNums", L"1"}, {L"InstallMode", L"-1"}}}},
-         {MSG_INI_SETTING_INVALID},
-         2},
-        {"no folder in the executable's path", L"Velbrix.exe", {}, {MSG_NO_PROGRAM_DIRECTORY}, 1},
-    };
-    for (const auto& testCase : cases) {
-        StartedDialog started;
-        started.profile.executablePath = testCase.executablePath;
-        started.profile.files[INI_PATH] = testCase.file;
-        started.window.hasSystemMenu = false;
-        started.Start();
-        EXPECT_EQ(started.window.seen, StartUpLog(testCase.logged)) << testCase.name;
-        EXPECT_EQ(started.window.logSelection, static_cast<int>(testCase.logged.size())) << testCase.name;
-        EXPECT_EQ(started.window.models.size(), testCase.modelItems) << testCase.name;
-    }
+TEST(MainDialog, TheConfigurationsMessagesAreLoggedBeforeTheStartUpLine) {
+    StartedDialog started;
+    started.profile.executablePath = L"Velbrix.exe";
+    started.profile.files[L"velbrix.ini"] = {{L"COMMON", {{L"PrinterModelNums", L"1"}, {L"InstallMode", L"-1"}}}};
+    started.window.hasSystemMenu = false;
+    started.Start();
+    EXPECT_EQ(started.window.seen, StartUpLog({MSG_NO_PROGRAM_DIRECTORY, MSG_INI_SETTING_INVALID}));
+    EXPECT_EQ(started.window.logSelection, 2);
+    EXPECT_EQ(started.window.models, (std::vector<std::wstring>{EnglishText(MSG_MODEL_PROMPT), L""}));
 }
 
 TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
@@ -118,7 +101,6 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
         bool emptyAboutText;
         SeenStream menu;
     } cases[] = {
-        {"standard menu", true, false, SystemMenu(EnglishText(MSG_ABOUT_MENU_ITEM))},
         {"empty About text", true, true, SystemMenu(L"")},
         {"no system menu", false, false, {}},
     };
