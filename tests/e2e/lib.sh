@@ -12,13 +12,14 @@ VELBRIX_PID=""
 
 drive() { tests/e2e/wine-exec "$E2E_BUILD/velbrix_driver.exe" "$@" | tr -d '\r'; }
 
-# The catalogue a LANG reads (Chinese for zh_CN, Russian, Persian, English for every other).
-catalogue_of() {
-    case "$1" in
-        zh_CN*) echo chinese ;;
-        ru_RU*) echo russian ;;
-        fa_IR*) echo persian ;;
-        *) echo english ;;
+# The catalogue Velbrix speaks in this session, named by its file in res/messages. The driver answers with
+# Velbrix's own language choice, so that the scenarios keep no rule of their own about it.
+session_catalogue() {
+    case "$(drive catalogue-language)" in
+        2052) echo chinese ;;
+        1033) echo english ;;
+        1049) echo russian ;;
+        1065) echo persian ;;
     esac
 }
 
@@ -187,10 +188,8 @@ mdns_sockets() { ss -Huanp 'sport = :5353' | grep -c "pid=$VELBRIX_WINESERVER_PI
 
 now() { date +%s.%N; }
 
-# Search, install and exit as "ID ENABLED" (1 or 0), in that order: "10031 10051 21 " when all three work.
-command_buttons() {
-    drive controls | awk -F'\t' '$1==1003||$1==1005||$1==2{print $1 $3}' | sort | tr '\n' ' '
-}
+# Search, install and exit in the window's order: "search=on install=off exit=on".
+command_buttons() { drive command-buttons; }
 
 # The bytes of a file, or of standard input, as od shows them: line ends, zero bytes and bytes above 127 too.
 bytes() { od -An -c "$@"; }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "fakes/Seen.h"
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
 #include "ports/ScriptFile.h"
@@ -50,10 +50,12 @@ public:
     }
 };
 
+// A script that could not be written leaves nothing to see; writes counts the attempts.
 class FakeScriptFile final : public IScriptFile {
 public:
+    explicit FakeScriptFile(SeenStream& seenStream) : seen(seenStream) {}
+    SeenStream& seen;
     bool fails = false;
-    std::map<std::wstring, std::wstring> files;
     int writes = 0;
 
     bool Write(const std::wstring& path, const std::wstring& text) override {
@@ -61,41 +63,43 @@ public:
         if (fails) {
             return false;
         }
-        files[path] = text;
+        seen.push_back(seen::ScriptWritten(path, text));
         return true;
     }
 };
 
 class FakeScriptProcess final : public IScriptProcess {
 public:
+    explicit FakeScriptProcess(SeenStream& seenStream) : seen(seenStream) {}
+    SeenStream& seen;
     bool failsToStart = false;
     bool endsInTime = true;
-    std::vector<std::pair<std::wstring, bool>> started; // path, own console
-    std::vector<uint32_t> waits;
 
     bool Start(const std::wstring& scriptPath, bool ownConsole) override {
         if (failsToStart) {
             return false;
         }
-        started.emplace_back(scriptPath, ownConsole);
+        seen.push_back(seen::ScriptStarted(scriptPath, ownConsole));
         return true;
     }
     bool WaitForEnd(uint32_t milliseconds) override {
-        waits.push_back(milliseconds);
+        seen.push_back(seen::ScriptAwaited(milliseconds));
         return endsInTime;
     }
 };
 
+// What the clipboard holds is what a person pastes into the wizard.
 class FakeClipboard final : public IClipboard {
 public:
+    explicit FakeClipboard(SeenStream& seenStream) : seen(seenStream) {}
+    SeenStream& seen;
     bool heldByAnotherProgram = false;
-    std::optional<std::wstring> text;
 
     bool PutText(const std::wstring& newText) override {
         if (heldByAnotherProgram) {
             return false;
         }
-        text = newText;
+        seen.push_back(seen::Clipboard(newText));
         return true;
     }
 };

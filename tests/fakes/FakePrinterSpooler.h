@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "fakes/Seen.h"
 #include "ports/PrinterSpooler.h"
 
 class FakePrinterSpooler final : public IPrinterSpooler {
@@ -10,11 +11,17 @@ public:
     // What deleting each printer comes to; a printer not named here cannot be opened.
     std::map<std::wstring, Deletion> deletions;
     std::vector<std::wstring> deleted;
+    // Where a printer that is gone shows, when a test follows what a person sees.
+    SeenStream* seen = nullptr;
 
     Enumeration EnumerateInstalledPrinters() override { return listing; }
     Deletion DeletePrinter(const std::wstring& printerName) override {
         deleted.push_back(printerName);
         const auto found = deletions.find(printerName);
-        return found == deletions.end() ? Deletion{} : found->second;
+        const Deletion deletion = found == deletions.end() ? Deletion{} : found->second;
+        if (seen != nullptr && deletion.Deleted) {
+            seen->push_back(seen::PrinterDeleted(printerName));
+        }
+        return deletion;
     }
 };

@@ -77,9 +77,7 @@ TEST(LoadConfiguration, SearchDurationIsClamped) {
     const struct {
         const wchar_t* written;
         uint32_t expected;
-    } cases[] = {{L"0", 3},   {L"1", 3},     {L"2", 3},     {L"3", 3},
-                 {L"60", 60}, {L"120", 120}, {L"121", 120}, {L"4294967294", 120},
-                 {L"", 3}};
+    } cases[] = {{L"0", 3}, {L"1", 3}, {L"2", 3}, {L"3", 3}, {L"120", 120}, {L"121", 120}, {L"4294967294", 120}};
     for (const auto& testCase : cases) {
         const auto loaded = Load({{L"COMMON", {{L"SearchDuration", testCase.written}}}});
         EXPECT_EQ(loaded.configuration.SearchDuration, testCase.expected) << "SearchDuration=" << testCase.written;

@@ -12,6 +12,26 @@ namespace {
 
 const std::wstring INI_PATH = L"C:\\Suppliers\\Velbrix\\velbrix.ini";
 
+// Restore, then Size, Minimize and Maximize go; About is appended after a separator.
+SeenStream SystemMenu(const std::wstring& aboutText) {
+    SeenStream stream;
+    if (!aboutText.empty()) {
+        stream = {seen::MenuSeparatorAppended(), seen::MenuItemAppended(IDM_SHOW_ABOUT, aboutText)};
+    }
+    return seen::Joined(
+        {stream,
+         {seen::MenuItemRemoved(0), seen::MenuItemRemoved(1), seen::MenuItemRemoved(1), seen::MenuItemRemoved(1)}});
+}
+
+// The log emptied, the configuration's messages, the install button off, the start-up line.
+SeenStream StartUpLog(const std::vector<int>& configurationMessages) {
+    SeenStream stream = {seen::LogCleared()};
+    for (const int id : configurationMessages) {
+        stream.push_back(seen::Log(EnglishText(id)));
+    }
+    return seen::Joined({stream, {seen::Button(IDC_INSTALL, false), seen::Log(EnglishText(MSG_READY))}});
+}
+
 struct StartedDialog {
     FakeMainWindow window;
     FakeProfile profile;
@@ -20,8 +40,8 @@ struct StartedDialog {
     DiscoveryTables tables;
     bool focusToFirstControl = false;
 
-    void Start(uint16_t threadLanguage = 2057) {
-        const MessageCatalogue catalogue(resources, threadLanguage);
+    void Start() {
+        const MessageCatalogue catalogue(resources, 2057);
         MainDialog dialog(window, catalogue, profile, configuration, tables);
         focusToFirstControl = dialog.OnInitDialog();
     }
@@ -43,13 +63,10 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     EXPECT_EQ(window.controlTexts.at(IDC_INSTALL), EnglishText(MSG_INSTALL_BUTTON));
     EXPECT_EQ(window.controlTexts.at(2), EnglishText(MSG_EXIT_BUTTON));
     EXPECT_EQ(window.iconsSet, 2);
-    EXPECT_EQ(window.log, std::vector<std::wstring>{EnglishText(MSG_READY)});
+    EXPECT_EQ(window.seen, seen::Joined({SystemMenu(EnglishText(MSG_ABOUT_MENU_ITEM)), StartUpLog({})}));
     EXPECT_EQ(window.logSelection, 0);
     EXPECT_EQ(window.models, (std::vector<std::wstring>{EnglishText(MSG_MODEL_PROMPT), L"M1", L"M2"}));
     EXPECT_EQ(window.modelSelection, 0);
-    EXPECT_FALSE(window.IsEnabled(IDC_INSTALL));
-    EXPECT_TRUE(window.IsEnabled(IDC_SEARCH));
-    EXPECT_TRUE(window.IsEnabled(2));
     EXPECT_TRUE(window.gridAndFullRowSelection);
     EXPECT_TRUE(started.focusToFirstControl);
 
@@ -89,36 +106,15 @@ TEST(MainDialog, PrinterListColumnsGrowWithTheDisplayScaling) {
     }
 }
 
-TEST(MainDialog, StartUpLogAndModelListFollowTheConfiguration) {
-    const struct {
-        const char* name;
-        const wchar_t* executablePath;
-        FakeProfile::File file;
-        std::vector<int> logged;
-        std::size_t modelItems;
-    } cases[] = {
-        {"no velbrix.ini", L"C:\\Suppliers\\Velbrix\\Velbrix.exe", {}, {116}, 1},
-        {"a setting of -1",
-         L"C:\\Suppliers\\Velbrix\\Velbrix.exe",
-         {{L"COMMON", {{L"PrinterModelNums", L"1"}, {L"InstallMode", L"-1"}}}},
-         {110, 116},
-         2},
-        {"no folder in the executable's path", L"Velbrix.exe", {}, {109, 116}, 1},
-    };
-    for (const auto& testCase : cases) {
-        StartedDialog started;
-        started.profile.executablePath = testCase.executablePath;
-        started.profile.files[INI_PATH] = testCase.file;
-        started.window.log = {L"a line from before"};
-        started.Start();
-        std::vector<std::wstring> expectedLog;
-        for (const int id : testCase.logged) {
-            expectedLog.push_back(EnglishText(id));
-        }
-        EXPECT_EQ(started.window.log, expectedLog) << testCase.name;
-        EXPECT_EQ(started.window.logSelection, static_cast<int>(expectedLog.size()) - 1) << testCase.name;
-        EXPECT_EQ(started.window.models.size(), testCase.modelItems) << testCase.name;
-    }
+TEST(MainDialog, TheConfigurationsMessagesAreLoggedBeforeTheStartUpLine) {
+    StartedDialog started;
+    started.profile.executablePath = L"Velbrix.exe";
+    started.profile.files[L"velbrix.ini"] = {{L"COMMON", {{L"PrinterModelNums", L"1"}, {L"InstallMode", L"-1"}}}};
+    started.window.hasSystemMenu = false;
+    started.Start();
+    EXPECT_EQ(started.window.seen, StartUpLog({MSG_NO_PROGRAM_DIRECTORY, MSG_INI_SETTING_INVALID}));
+    EXPECT_EQ(started.window.logSelection, 2);
+    EXPECT_EQ(started.window.models, (std::vector<std::wstring>{EnglishText(MSG_MODEL_PROMPT), L""}));
 }
 
 TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
@@ -126,11 +122,10 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
         const char* name;
         bool hasSystemMenu;
         bool emptyAboutText;
-        std::vector<std::wstring> menu;
+        SeenStream menu;
     } cases[] = {
-        {"standard menu", true, false, {L"Move", L"", L"Close", L"", EnglishText(MSG_ABOUT_MENU_ITEM)}},
-        {"empty About text", true, true, {L"Move", L"", L"Close"}},
-        {"no system menu", false, false, {L"Restore", L"Move", L"Size", L"Minimize", L"Maximize", L"", L"Close"}},
+        {"empty About text", true, true, SystemMenu(L"")},
+        {"no system menu", false, false, {}},
     };
     for (const auto& testCase : cases) {
         StartedDialog started;
@@ -139,10 +134,7 @@ TEST(MainDialog, SystemMenuKeepsMoveAndCloseAndEndsWithAbout) {
             started.resources.strings.erase({1033, MSG_ABOUT_MENU_ITEM});
         }
         started.Start();
-        EXPECT_EQ(started.window.systemMenu, testCase.menu) << testCase.name;
-        if (testCase.menu.back() == EnglishText(MSG_ABOUT_MENU_ITEM)) {
-            EXPECT_EQ(started.window.systemMenuIds.back(), static_cast<uint32_t>(IDM_SHOW_ABOUT));
-        }
+        EXPECT_EQ(started.window.seen, seen::Joined({testCase.menu, StartUpLog({})})) << testCase.name;
     }
 }
 
@@ -162,19 +154,11 @@ TEST(MainDialog, InitialisationResetsTheDiscoveryTables) {
     }
 }
 
-TEST(MainDialog, TextsComeFromTheThreadLanguagesCatalogue) {
-    for (const uint16_t threadLanguage : {2052, 1049, 1084}) {
-        StartedDialog started;
-        started.Start(threadLanguage);
-        const uint16_t catalogue = threadLanguage == 1084 ? 1065 : threadLanguage;
-        EXPECT_EQ(started.window.title, CatalogueTextOf(catalogue, MSG_MAIN_TITLE));
-        EXPECT_EQ(started.window.log.back(), CatalogueTextOf(catalogue, MSG_READY));
-        EXPECT_EQ(started.window.columns[5].heading, CatalogueTextOf(catalogue, MSG_COLUMN_REMARK));
-        const MessageCatalogue messages(started.resources, threadLanguage);
-        const AboutBoxTexts about = LoadAboutBoxTexts(messages);
-        EXPECT_EQ(about.Title, CatalogueTextOf(catalogue, MSG_ABOUT_TITLE));
-        EXPECT_EQ(about.Version, CatalogueTextOf(catalogue, MSG_ABOUT_VERSION));
-    }
+TEST(MainDialog, TheAboutBoxShowsItsTitleAndVersion) {
+    FakeStringResources resources = FakeStringResources::WithCatalogues();
+    const AboutBoxTexts about = LoadAboutBoxTexts(MessageCatalogue(resources, 2057));
+    EXPECT_EQ(about.Title, EnglishText(MSG_ABOUT_TITLE));
+    EXPECT_EQ(about.Version, EnglishText(MSG_ABOUT_VERSION));
 }
 
 TEST(MainDialog, MinimisedIconIsCentredRoundingTowardZero) {

@@ -48,31 +48,42 @@ TEST(PacketHandoff, ListenerFillsTheWholeSlotAndFreesItBeforeSending) {
     EXPECT_EQ(h.handoff.Slot.Datagram, DatagramOf(std::string(1024, 'x'))) << "a datagram of 1024 bytes whole";
 }
 
-TEST(PacketHandoff, EachSideGivesUpAfterTenLooksAtABusySlot) {
-    for (const int32_t busyAs : {HANDOFF_FILLING, HANDOFF_READING}) {
-        Handoff h;
-        h.handoff.HandoffState = busyAs;
-        EXPECT_EQ(h.HandOff("10.0.0.2", "datagram"), HandOffResult::SlotBusy);
-        EXPECT_EQ(h.sleeper.sleeps, 10);
-        EXPECT_EQ(h.sends, 0);
-
-        ReceivedDatagram received;
-        EXPECT_EQ(h.Take(received), TakeResult::SlotBusy);
-        EXPECT_EQ(h.sleeper.sleeps, 20);
-        EXPECT_EQ(h.handoff.HandoffState.load(), busyAs) << "the window leaves a slot it never got as it found it";
-    }
-}
-
-TEST(PacketHandoff, SlotFreedDuringTheLooksIsTakenAtTheNextLook) {
-    Handoff h;
-    h.handoff.HandoffState = HANDOFF_READING;
-    h.sleeper.onSleep = [&h](int sleep) {
-        if (sleep == 9) {
-            h.handoff.HandoffState = HANDOFF_FREE;
-        }
+TEST(PacketHandoff, EachSideLooksAtABusySlotTenTimes) {
+    const struct {
+        const char* name;
+        int32_t busyAs;
+        int freedDuringSleep; // 0: never
+        bool handedOver;
+        int sleeps;
+    } cases[] = {
+        {"busy while the window reads: given up after ten looks", HANDOFF_READING, 0, false, 10},
+        {"busy while another listener fills: given up after ten looks", HANDOFF_FILLING, 0, false, 10},
+        {"freed during the ninth wait: taken at the tenth look", HANDOFF_READING, 9, true, 9},
     };
-    EXPECT_EQ(h.HandOff("10.0.0.2", "datagram"), HandOffResult::Forwarded);
-    EXPECT_EQ(h.sleeper.sleeps, 9);
+    for (const bool listenerSide : {true, false}) {
+        for (const auto& testCase : cases) {
+            Handoff h;
+            if (!listenerSide) {
+                h.HandOff("10.0.0.2", "datagram");
+            }
+            h.handoff.HandoffState = testCase.busyAs;
+            h.sleeper.onSleep = [&h, &testCase](int sleep) {
+                if (sleep == testCase.freedDuringSleep) {
+                    h.handoff.HandoffState = HANDOFF_FREE;
+                }
+            };
+            ReceivedDatagram received;
+            const bool handedOver = listenerSide ? h.HandOff("10.0.0.2", "datagram") == HandOffResult::Forwarded
+                                                 : h.Take(received) == TakeResult::Taken;
+            const char* side = listenerSide ? "listener: " : "window: ";
+            EXPECT_EQ(handedOver, testCase.handedOver) << side << testCase.name;
+            EXPECT_EQ(h.sleeper.sleeps, testCase.sleeps) << side << testCase.name;
+            if (!testCase.handedOver) {
+                EXPECT_EQ(h.handoff.HandoffState.load(), testCase.busyAs)
+                    << side << "a slot never got is left as it was";
+            }
+        }
+    }
 }
 
 TEST(PacketHandoff, WindowTakesACopyAndZeroesTheSlot) {
@@ -100,20 +111,14 @@ TEST(PacketHandoff, SendersThatAreNotAddressesAreDroppedWithTheSlotLeftAsItIs) {
     }
 }
 
-TEST(PacketHandoff, ANewSearchRetiresTheListenersOfEarlierOnes) {
+TEST(PacketHandoff, TheWindowDropsASlotFilledBeforeANewSearchBegan) {
     Handoff h;
     h.handoff.CurrentSearch = 2;
-    EXPECT_EQ(h.HandOff("10.0.0.2", "from the first search", 1), HandOffResult::Retired);
-    EXPECT_EQ(h.sends, 0);
-    EXPECT_EQ(h.handoff.HandoffState.load(), HANDOFF_FREE);
-    EXPECT_EQ(h.handoff.Slot.Datagram, DatagramOf("")) << "a retired listener writes nothing";
-    EXPECT_EQ(h.HandOff("10.0.0.3", "from the current search", 2), HandOffResult::Forwarded);
-
-    // Filled just before the new search began: the window drops it.
     h.HandOff("10.0.0.4", "filled during search 2", 2);
     h.handoff.CurrentSearch = 3;
     ReceivedDatagram received;
     EXPECT_EQ(h.Take(received), TakeResult::Dropped);
+    EXPECT_EQ(h.handoff.HandoffState.load(), HANDOFF_FREE);
 }
 
 TEST(PacketHandoff, EndOfSearchStopsTheListenerAndFreesOnlyAStaleReadingClaim) {

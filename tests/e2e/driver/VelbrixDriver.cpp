@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LanguageChoice.h"
 #include "resource.h"
 
 namespace {
@@ -213,6 +214,32 @@ int Number(const std::vector<std::wstring>& arguments, std::size_t index, int fa
     return index < arguments.size() ? static_cast<int>(wcstol(arguments[index].c_str(), nullptr, 0)) : fallback;
 }
 
+// The controls a scenario names as a person does, in the order the window's flows switch the three buttons.
+const std::vector<std::pair<std::wstring, int>>& NamedControls() {
+    static const std::vector<std::pair<std::wstring, int>> controls = {
+        {L"search", IDC_SEARCH},          {L"install", IDC_INSTALL},           {L"exit", IDCANCEL},
+        {L"model-list", IDC_MODEL_COMBO}, {L"printer-list", IDC_PRINTER_LIST}, {L"log", IDC_LOG}};
+    return controls;
+}
+
+int ControlNamed(const std::vector<std::wstring>& arguments) {
+    for (const auto& [name, id] : NamedControls()) {
+        if (!arguments.empty() && arguments[0] == name) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+std::wstring NameOfControl(int id) {
+    for (const auto& [name, controlId] : NamedControls()) {
+        if (controlId == id) {
+            return name;
+        }
+    }
+    return std::to_wstring(id);
+}
+
 using Command = std::function<int(HWND main, const std::vector<std::wstring>& arguments)>;
 
 // The kind of icon a message box shows, told by the colours on the screen: the warning sign is yellow, the
@@ -322,7 +349,17 @@ const std::map<std::wstring, Command>& Commands() {
                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
              return 0;
          }},
-        {L"focus", [](HWND main, const auto&) { return Print(std::to_wstring(FocusedControlId(main))), 0; }},
+        {L"focus", [](HWND main, const auto&) { return Print(NameOfControl(FocusedControlId(main))), 0; }},
+        // search, install and exit as "search=on install=off exit=on"
+        {L"command-buttons",
+         [](HWND main, const auto&) {
+             std::wstring line;
+             for (const int id : {IDC_SEARCH, IDC_INSTALL, IDCANCEL}) {
+                 line += (line.empty() ? L"" : L" ") + NameOfControl(id) +
+                         (IsWindowEnabled(GetDlgItem(main, id)) ? L"=on" : L"=off");
+             }
+             return Print(line), 0;
+         }},
         {L"combo",
          [](HWND main, const auto&) {
              return PrintItems(GetDlgItem(main, IDC_MODEL_COMBO), CB_GETCURSEL, CB_GETCOUNT, CB_GETLBTEXTLEN,
@@ -466,9 +503,14 @@ const std::map<std::wstring, Command>& Commands() {
              return 0;
          }},
         // posted, so that a handler that opens a message box does not hold the driver
+        // search, install or exit
         {L"press",
          [](HWND main, const auto& arguments) {
-             const HWND button = GetDlgItem(main, Number(arguments, 0, 0));
+             const int id = ControlNamed(arguments);
+             if (id != IDC_SEARCH && id != IDC_INSTALL && id != IDCANCEL) {
+                 return 2;
+             }
+             const HWND button = GetDlgItem(main, id);
              return button != nullptr && PostMessageW(button, BM_CLICK, 0, 0) ? 0 : 1;
          }},
         // a key pressed while the focus is where it is: tab, escape, enter, up, down
@@ -615,7 +657,8 @@ const std::map<std::wstring, Command>& Commands() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        Print(L"usage: velbrix_driver wait [ms] | gone [ms] | hold-clipboard [ms] | COMMAND [ARGUMENTS]");
+        Print(L"usage: velbrix_driver wait [ms] | gone [ms] | hold-clipboard [ms] | catalogue-language | COMMAND "
+              L"[ARGUMENTS]");
         return 2;
     }
     const std::wstring command = argv[1];
@@ -623,6 +666,11 @@ int wmain(int argc, wchar_t** argv) {
 
     if (command == L"wait") {
         return WaitFor(FindMainWindow, Number(arguments, 0, 20000)) != nullptr ? 0 : 1;
+    }
+    // The catalogue Velbrix speaks to this session's user, by Velbrix's own language choice.
+    if (command == L"catalogue-language") {
+        Print(std::to_wstring(CatalogueLanguageFor(ThreadLanguageFor(GetUserDefaultUILanguage()))));
+        return 0;
     }
     if (command == L"hold-clipboard") {
         return HoldClipboard(Number(arguments, 0, 5000));

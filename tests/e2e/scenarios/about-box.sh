@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The About box, opened through the last item of the system menu as a person does with Alt+Space, Up, Enter.
 source tests/e2e/lib.sh
-lang=$(catalogue_of "$LANG")
+lang=$(session_catalogue)
 m() { message "$lang" "$1"; }
 
 start_velbrix "$(supplier_folder)" || { finish; exit; }

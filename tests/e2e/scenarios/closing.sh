@@ -12,7 +12,7 @@ expect_velbrix_ends "Esc"
 
 start_velbrix "$folder" || { finish; exit; }
 drive key tab >/dev/null
-check "Tab moves the focus from the exit button to the printer list" "$(drive focus)" 1000
+check "Tab moves the focus from the exit button to the printer list" "$(drive focus)" printer-list
 drive key enter >/dev/null
 expect_velbrix_ends "Enter with no button focused"
 
@@ -21,6 +21,6 @@ drive close >/dev/null
 expect_velbrix_ends "the close box"
 
 start_velbrix "$folder" || { finish; exit; }
-drive press 2 >/dev/null
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish

@@ -3,7 +3,7 @@
 # dialog does, so that after a search every heading and a 15-character address are shown whole, and the
 # columns fill the list as they do at 100 %. Leaves a picture of the window after the search.
 source tests/e2e/lib.sh
-language=$(catalogue_of "$LANG")
+language=$(session_catalogue)
 m() { message "$language" "$1"; }
 
 case "$VELBRIX_DPI" in
@@ -18,7 +18,7 @@ seed_printer "Front office" "http://10.77.0.11:631/printers/M1_front_office" "Va
 start_simulator --printer 10.77.0.11=M1_front_office --printer 10.77.0.59=M1_second_floor_copier || { finish; exit; }
 start_velbrix "$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")" || { finish; exit; }
 drive select-model 1 >/dev/null
-drive press 1003 >/dev/null
+drive press search >/dev/null
 drive message-box 10000 >/dev/null
 drive message-box-ok >/dev/null
 
@@ -33,6 +33,6 @@ check "the columns fill the list (${total} of ${list_width} pixels)" \
 check "the rows after the search" "$(drive rows | cut -f2,3 | sort)" "$(printf '%s\n' \
     "10.77.0.11	M1_front_office" "10.77.0.59	M1_second_floor_copier")"
 screenshot "after-search-$VELBRIX_DPI-dpi"
-drive press 2 >/dev/null
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish

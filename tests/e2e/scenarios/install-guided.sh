@@ -4,7 +4,7 @@
 # Printer wizard, and PrinterDriver.bat opens the wizard. Then another printer while another program holds
 # the clipboard: the box and the log show the address to type in.
 source tests/e2e/lib.sh
-catalogue=$(catalogue_of "$LANG")
+catalogue=$(session_catalogue)
 m() { message "$catalogue" "$1"; }
 lines() { for name in "$@"; do m "$name"; done; }
 
@@ -15,19 +15,19 @@ folder=$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")
 script=$folder/PrinterDriver.bat
 start_velbrix "$folder" || { finish; exit; }
 drive select-model 1 >/dev/null
-drive press 1003 >/dev/null
+drive press search >/dev/null
 drive message-box 10000 >/dev/null
 drive message-box-ok >/dev/null
 
 beta=http://10.77.0.12:631/printers/M1_beta
 logged=$(drive log | wc -l)
 drive select-row 1 >/dev/null
-drive press 1005 >/dev/null
+drive press install >/dev/null
 check "the guidance box" "$(drive message-box 5000)" \
     "$(printf '%s\n' "$(m MSG_GUIDANCE_CAPTION)" "$(m MSG_GUIDANCE_BOX)" information)"
 clipboard=$(xclip -o -selection clipboard | bytes)
 check "the clipboard holds the port address, and nothing else" "$clipboard" "$(printf %s "$beta" | bytes)"
-check "while the box is open: search, install and exit disabled" "$(command_buttons)" "10030 10050 20 "
+check "while the box is open: search, install and exit disabled" "$(command_buttons)" "search=off install=off exit=off"
 screenshot guidance box
 drive message-box-ok >/dev/null
 done_box=$(drive message-box 20000)
@@ -55,7 +55,7 @@ done
 check "another program holds the clipboard" "$(tr -d '\r' <"$E2E_ARTIFACTS/holder.txt")" held
 logged=$(drive log | wc -l)
 drive select-row 0 >/dev/null
-drive press 1005 >/dev/null
+drive press install >/dev/null
 check "clipboard held: the box shows the address to type in" "$(drive message-box 5000)" \
     "$(printf '%s\n' "$(m MSG_GUIDANCE_CAPTION)" "$(m MSG_GUIDANCE_BUSY_BOX_START)$alpha$(m MSG_GUIDANCE_BUSY_BOX_END)" \
         information)"
@@ -71,7 +71,7 @@ check "clipboard held: the log shows the address and the steps to type it in" \
     "$(m MSG_SCRIPT_WRITTEN)$(windows_path "$script")" "$(m MSG_SCRIPT_RUNNING)" "$(echo "$done_box" | sed -n 2p)")"
 check "clipboard held: the clipboard keeps what it had" "$(xclip -o -selection clipboard | bytes)" "$clipboard"
 drive message-box-ok >/dev/null
-check "after the installation: the buttons enabled" "$(command_buttons)" "10031 10051 21 "
-drive press 2 >/dev/null
+check "after the installation: the buttons enabled" "$(command_buttons)" "search=on install=on exit=on"
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish

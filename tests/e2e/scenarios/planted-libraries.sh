@@ -20,17 +20,17 @@ for library in comctl32.dll iphlpapi.dll winspool.drv uxtheme.dll version.dll dw
     export WINEDLLOVERRIDES="mscoree,mshtml=;${library%.dll}=n,b"
     if [ "$library" != version.dll ] && start_velbrix "$folder"; then
         drive select-model 1 >/dev/null
-        drive press 1003 >/dev/null
+        drive press search >/dev/null
         drive message-box 10000 >/dev/null
         drive message-box-ok >/dev/null
         drive select-row 0 >/dev/null
-        drive press 1005 >/dev/null
+        drive press install >/dev/null
         guidance=$(drive message-box 5000 | head -n 1)
         drive message-box-ok >/dev/null
         drive message-box 20000 >/dev/null
         drive message-box-ok >/dev/null
         check "with $library beside it: the guided installation ran" "$guidance" "$(m MSG_GUIDANCE_CAPTION)"
-        drive press 2 >/dev/null
+        drive press exit >/dev/null
         expect_velbrix_ends "with $library beside it, the exit button"
     fi
     tests/e2e/wine-exec "$folder/VelbrixCheck.exe" >"$E2E_ARTIFACTS/check-$library.txt" 2>&1

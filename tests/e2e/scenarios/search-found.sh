@@ -12,7 +12,7 @@ start_simulator --printer 10.77.0.11=M1_alpha --second 10.77.0.11=M1_again --noi
     --printer 10.77.0.13=M1_gamma || { finish; exit; }
 start_velbrix "$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1' 'X9=Vantrel X9')")" || { finish; exit; }
 drive select-model 1 >/dev/null
-drive press 1003 >/dev/null
+drive press search >/dev/null
 box=$(drive message-box 10000)
 
 check "the count line: three installed, two of the model" "$(drive log | sed -n 4p)" \
@@ -36,6 +36,6 @@ sleep 0.5
 check "the double-clicked row is selected" "$(drive selected-row)" 1
 check "a double click on a row opens nothing" "$(drive message-box 300 || echo 'no box')" "no box"
 check "a double click on a row changes nothing" "$(drive log | tail -n +2)$(drive rows | wc -l)" "${log_before}3"
-drive press 2 >/dev/null
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish

@@ -8,9 +8,9 @@ start_simulator --noise 10.77.0.20 --printer 10.77.0.21=X9_other || { finish; ex
 start_velbrix "$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")" || { finish; exit; }
 drive select-model 1 >/dev/null
 started=$(now)
-drive press 1003 >/dev/null
+drive press search >/dev/null
 sleep 0.7
-check "during the search: search, install and exit disabled" "$(drive controls | awk -F'\t' '$1==1003||$1==1005||$1==2{print $1 $3}' | sort | tr '\n' ' ')" "10030 10050 20 "
+check "during the search: search, install and exit disabled" "$(command_buttons)" "search=off install=off exit=off"
 check "the log of a started search" "$(drive log)" "$(printf '%s\n' 3 "$(m MSG_MODEL_ENTRY_READ)M1|Vantrel M1|drivers\\1.inf" "$(m MSG_CHECKING_INSTALLED)" \
     "[Notification] Installed printers on the computer:  0,  including the matching network printers :  0." "$(m MSG_SEARCHING)")"
 check_mdns_inside
@@ -23,9 +23,9 @@ echo "  search of SearchDuration 3 took $elapsed s from the press to its end box
 check "the search ends about 3 s after it began" "$(echo "$elapsed > 2.5 && $elapsed < 6" | bc)" 1
 check "the log ends with the nothing-found line" "$(drive log | tail -n 1)" "$(m MSG_NOTHING_FOUND)"
 check "nothing in the list" "$(drive rows)" ""
-check "after the search: the buttons enabled" "$(drive controls | awk -F'\t' '$1==1003||$1==1005||$1==2{print $1 $3}' | sort | tr '\n' ' ')" "10031 10051 21 "
+check "after the search: the buttons enabled" "$(command_buttons)" "search=on install=on exit=on"
 screenshot nothing-found
 drive message-box-ok >/dev/null
-drive press 2 >/dev/null
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish

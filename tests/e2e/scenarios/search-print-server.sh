@@ -7,7 +7,7 @@ m() { message english "$1"; }
 start_simulator --replay 10.77.0.30=tests/data/cups-ipp-answer.bin || { finish; exit; }
 start_velbrix "$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")" || { finish; exit; }
 drive select-model 1 >/dev/null
-drive press 1003 >/dev/null
+drive press search >/dev/null
 box=$(drive message-box 10000)
 
 check "the row: the queue M1_Lab at the sender's address, not installed" "$(drive rows)" \
@@ -16,6 +16,6 @@ found=$(m MSG_FOUND_COUNT)
 check "the end: an information box that reads 1" "$box" "$(printf '%s\n' Velbrix "${found/"% d"/" 1"}" information)"
 screenshot print-server-found
 drive message-box-ok >/dev/null
-drive press 2 >/dev/null
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish

@@ -10,7 +10,7 @@ start_print_server 10.77.0.31=M1_front_office 10.77.0.32=M1_back_office 10.77.0.
 start_simulator || { finish; exit; }
 start_velbrix "$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")" || { finish; exit; }
 drive select-model 1 >/dev/null
-drive press 1003 >/dev/null
+drive press search >/dev/null
 box=$(drive message-box 10000)
 
 not_installed="$(m MSG_STATUS_NOT_INSTALLED)	$(m MSG_REMARK_NOT_INSTALLED)"
@@ -24,6 +24,6 @@ check "the printers' LAN heard one query, from the desk's LAN address" "$(awk '$
     "$E2E_ARTIFACTS/simulator.log")" 10.77.0.1
 screenshot real-stack-found
 drive message-box-ok >/dev/null
-drive press 2 >/dev/null
+drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
 finish
