@@ -10,6 +10,9 @@ m() { message english "$1"; }
 stand_in=${E2E_STAND_IN:-$E2E_BUILD/velbrix_stand_in_library.dll}
 checker=$E2E_BUILD/tools/velbrix-check/VelbrixCheck.exe
 
+# The marks the stand-ins left in a folder.
+marked() { (cd "$1" && ls ./*.loaded 2>/dev/null); }
+
 start_simulator --printer 10.77.0.11=M1_alpha || { finish; exit; }
 for library in comctl32.dll iphlpapi.dll winspool.drv uxtheme.dll version.dll dwmapi.dll cryptbase.dll \
     propsys.dll userenv.dll; do
@@ -18,7 +21,14 @@ for library in comctl32.dll iphlpapi.dll winspool.drv uxtheme.dll version.dll dw
     cp "$stand_in" "$folder/$library"
     # Wine takes a library from the program's folder, as Windows does, only for a name told to prefer it.
     export WINEDLLOVERRIDES="mscoree,mshtml=;${library%.dll}=n,b"
-    if [ "$library" != version.dll ] && start_velbrix "$folder"; then
+    if [ "$library" = version.dll ]; then
+        :
+    elif ! start_velbrix "$folder" || [ -n "$(marked "$folder")" ]; then
+        # Loaded at start-up: the program may be stuck in the stand-in, so it is not driven further.
+        kill "$VELBRIX_PID" 2>/dev/null
+        wait "$VELBRIX_PID" 2>/dev/null
+        VELBRIX_PID=""
+    else
         drive select-model 1 >/dev/null
         drive press search >/dev/null
         drive message-box 10000 >/dev/null
@@ -35,6 +45,6 @@ for library in comctl32.dll iphlpapi.dll winspool.drv uxtheme.dll version.dll dw
     fi
     tests/e2e/wine-exec "$folder/VelbrixCheck.exe" >"$E2E_ARTIFACTS/check-$library.txt" 2>&1
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    check "$library beside the programs is never loaded" "$(cd "$folder" && ls ./*.loaded 2>/dev/null)" ""
+    check "$library beside the programs is never loaded" "$(marked "$folder")" ""
 done
 finish
