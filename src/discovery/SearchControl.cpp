@@ -1,6 +1,7 @@
 #include "discovery/SearchControl.h"
 
 #include "discovery/Inventory.h"
+#include "messages/CommandButtons.h"
 #include "messages/names.h"
 #include "resource.h"
 
@@ -8,18 +9,8 @@ SearchControl::SearchControl(IMainWindow& window, const MessageCatalogue& catalo
                              DiscoveryTables& tables, SelectedModel& selected, DiscoveryHandoff& handoff,
                              IPrinterSpooler& spooler, IListenerLauncher& launcher, std::wstring applicationName)
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_tables(tables), m_selected(selected),
-      m_handoff(handoff), m_spooler(spooler), m_launcher(launcher), m_applicationName(std::move(applicationName)),
+      m_handoff(handoff), m_spooler(spooler), m_launcher(launcher), m_box(window, std::move(applicationName)),
       m_log(window) {}
-
-void SearchControl::EnableCommandButtons(bool enabled) {
-    for (const int button : {IDC_SEARCH, IDC_INSTALL, IDCANCEL}) {
-        m_window.EnableControl(button, enabled);
-    }
-}
-
-void SearchControl::Box(const std::wstring& text, IMainWindow::BoxIcon icon) {
-    m_window.ShowMessageBox(text, m_applicationName, icon);
-}
 
 void SearchControl::LogMessage(int id) {
     m_log.Append(m_catalogue.Text(id));
@@ -33,16 +24,16 @@ void SearchControl::OnSearch() {
     const int32_t index = m_window.ModelListSelection();
     if (index == 0) {
         m_selected.Index = 0;
-        Box(m_catalogue.Text(MSG_NO_MODEL_CHOSEN), IMainWindow::BoxIcon::Warning);
+        m_box.Show(m_catalogue.Text(MSG_NO_MODEL_CHOSEN), IMainWindow::BoxIcon::Warning);
         m_window.FocusControl(IDC_MODEL_COMBO);
         return;
     }
     if (!FillSelectedModel(m_selected, index, m_configuration.Models)) {
-        Box(m_catalogue.Text(MSG_MODEL_NOT_CONFIGURED), IMainWindow::BoxIcon::Warning);
+        m_box.Show(m_catalogue.Text(MSG_MODEL_NOT_CONFIGURED), IMainWindow::BoxIcon::Warning);
         return;
     }
 
-    EnableCommandButtons(false);
+    EnableCommandButtons(m_window, false);
     m_log.Clear();
     m_log.Append(m_catalogue.Text(MSG_MODEL_ENTRY_READ) + m_configuration.Models.at(index));
     LogMessage(MSG_CHECKING_INSTALLED);
@@ -51,8 +42,8 @@ void SearchControl::OnSearch() {
     if (!inventory.Succeeded) {
         const std::wstring line = InventoryErrorLine(inventory.ErrorCode);
         m_log.Append(line);
-        Box(line, IMainWindow::BoxIcon::None);
-        EnableCommandButtons(true);
+        m_box.Show(line, IMainWindow::BoxIcon::None);
+        EnableCommandButtons(m_window, true);
         return;
     }
     m_log.Append(m_catalogue.Format(MSG_INSTALLED_COUNTS, {inventory.Enumerated, inventory.Recorded}));
@@ -67,26 +58,21 @@ void SearchControl::OnSearch() {
         return;
     }
     // The timer goes on running: its expiry still ends the search as usual.
-    Box(m_catalogue.Text(MSG_LISTENER_NOT_STARTED), IMainWindow::BoxIcon::Warning);
+    m_box.Show(m_catalogue.Text(MSG_LISTENER_NOT_STARTED), IMainWindow::BoxIcon::Warning);
     LogMessage(MSG_LISTENER_NOT_STARTED);
-    EnableCommandButtons(true);
+    EnableCommandButtons(m_window, true);
 }
 
-void SearchControl::OnTimer(uint32_t timerId) {
-    if (timerId == TIMER_SEARCH) {
-        StopDiscovery(m_handoff);
-        EnableCommandButtons(true);
-        m_window.StopTimer(TIMER_SEARCH);
-        if (m_tables.Discovered.Count == 0) {
-            LogMessage(MSG_NOTHING_FOUND);
-            Box(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);
-        } else {
-            const std::wstring line = m_catalogue.Format(MSG_FOUND_COUNT, {m_tables.Discovered.Count});
-            m_log.Append(line);
-            Box(line, IMainWindow::BoxIcon::Information);
-        }
-    } else if (timerId == TIMER_INSTALL_NOTICE) {
-        m_window.CloseWindowTitled(m_catalogue.Text(MSG_NOTICE_WINDOW_TITLE));
-        m_window.StopTimer(TIMER_INSTALL_NOTICE);
+void SearchControl::OnSearchTimer() {
+    StopDiscovery(m_handoff);
+    EnableCommandButtons(m_window, true);
+    m_window.StopTimer(TIMER_SEARCH);
+    if (m_tables.Discovered.Count == 0) {
+        LogMessage(MSG_NOTHING_FOUND);
+        m_box.Show(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);
+    } else {
+        const std::wstring line = m_catalogue.Format(MSG_FOUND_COUNT, {m_tables.Discovered.Count});
+        m_log.Append(line);
+        m_box.Show(line, IMainWindow::BoxIcon::Information);
     }
 }

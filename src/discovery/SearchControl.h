@@ -6,6 +6,7 @@
 #include "app/Configuration.h"
 #include "discovery/DiscoveryTables.h"
 #include "discovery/PacketHandoff.h"
+#include "messages/ApplicationBox.h"
 #include "messages/LogPane.h"
 #include "messages/MessageCatalogue.h"
 #include "ports/ListenerLauncher.h"
@@ -13,7 +14,6 @@
 #include "ports/PrinterSpooler.h"
 
 constexpr uint32_t TIMER_SEARCH = 1;
-constexpr uint32_t TIMER_INSTALL_NOTICE = 2;
 
 // The search button and the end of a search: checks the model, takes stock of the installed printers, and
 // opens a window of SearchDuration seconds in which the listener fills the printer list.
@@ -24,11 +24,10 @@ public:
                   IListenerLauncher& launcher, std::wstring applicationName);
 
     void OnSearch();
-    void OnTimer(uint32_t timerId);
+    // The search timer's expiry: the end of the search.
+    void OnSearchTimer();
 
 private:
-    void EnableCommandButtons(bool enabled);
-    void Box(const std::wstring& text, IMainWindow::BoxIcon icon);
     void LogMessage(int id);
 
     IMainWindow& m_window;
@@ -39,6 +38,6 @@ private:
     DiscoveryHandoff& m_handoff;
     IPrinterSpooler& m_spooler;
     IListenerLauncher& m_launcher;
-    std::wstring m_applicationName;
+    ApplicationBox m_box;
     LogPane m_log;
 };

@@ -3,34 +3,25 @@
 #include "discovery/DatagramScan.h"
 #include "discovery/PrinterListColumns.h"
 #include "install/InstallGuidance.h"
+#include "install/InstallNotice.h"
 #include "install/PrinterRemoval.h"
 #include "install/QueueNameSafety.h"
 #include "install/Reachability.h"
+#include "messages/CommandButtons.h"
 #include "messages/names.h"
-#include "resource.h"
 
 InstallCommand::InstallCommand(IMainWindow& window, const MessageCatalogue& catalogue,
                                const Configuration& configuration, const DiscoveryTables& tables,
                                const SelectedModel& selected, InstallTarget& target, const InstallPorts& ports,
                                std::wstring applicationName)
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_tables(tables), m_selected(selected),
-      m_target(target), m_ports(ports), m_applicationName(std::move(applicationName)), m_log(window),
-      m_script(window, catalogue, configuration, ports.scriptFile, ports.scriptProcess, m_applicationName) {}
-
-void InstallCommand::Box(const std::wstring& text, IMainWindow::BoxIcon icon) {
-    m_window.ShowMessageBox(text, m_applicationName, icon);
-}
-
-void InstallCommand::EnableCommandButtons(bool enabled) {
-    for (const int button : {IDC_SEARCH, IDC_INSTALL, IDCANCEL}) {
-        m_window.EnableControl(button, enabled);
-    }
-}
+      m_target(target), m_ports(ports), m_box(window, applicationName), m_log(window),
+      m_script(window, catalogue, configuration, ports.scriptFile, ports.scriptProcess, std::move(applicationName)) {}
 
 void InstallCommand::OnInstall() {
     const int row = m_window.PrinterListSelectionMark();
     if (row < 0) {
-        Box(m_catalogue.Text(MSG_NO_PRINTER_SELECTED), IMainWindow::BoxIcon::Warning);
+        m_box.Show(m_catalogue.Text(MSG_NO_PRINTER_SELECTED), IMainWindow::BoxIcon::Warning);
         return;
     }
     const std::wstring queueName = m_window.PrinterListCellText(row, PRINTER_LIST_COLUMN_QUEUE_NAME);
@@ -38,20 +29,24 @@ void InstallCommand::OnInstall() {
 
     if (!IsPrinterReachable(m_ports.icmp, ipAddress)) {
         const std::wstring text = m_catalogue.Text(MSG_PING_FAILED);
-        Box(text, IMainWindow::BoxIcon::Warning);
+        m_box.Show(text, IMainWindow::BoxIcon::Warning);
         m_log.Append(text);
         return;
     }
     // The queue name comes from an unauthenticated datagram and goes into a batch line: a name that could
     // break out of its quotes is refused like a missing one.
     if (queueName.empty() || !IsSafeQueueName(queueName)) {
-        Box(m_catalogue.Text(MSG_QUEUE_NAME_ABNORMAL), IMainWindow::BoxIcon::Warning);
+        m_box.Show(m_catalogue.Text(MSG_QUEUE_NAME_ABNORMAL), IMainWindow::BoxIcon::Warning);
         return;
     }
 
-    EnableCommandButtons(false);
+    EnableCommandButtons(m_window, false);
     Install(queueName, ipAddress);
-    EnableCommandButtons(true);
+    EnableCommandButtons(m_window, true);
+}
+
+void InstallCommand::OnNoticeTimer() {
+    CloseInstallNotice(m_window, m_catalogue);
 }
 
 void InstallCommand::Install(const std::wstring& queueName, const std::wstring& ipAddress) {
@@ -98,6 +93,6 @@ bool InstallCommand::RemoveStalePrinter() {
     }
     const std::wstring line = m_catalogue.Text(MSG_REMOVAL_FAILED) + name + m_catalogue.Text(MSG_REMOVAL_FAILED_ADVICE);
     m_log.Append(line);
-    Box(line, IMainWindow::BoxIcon::Warning);
+    m_box.Show(line, IMainWindow::BoxIcon::Warning);
     return false;
 }

@@ -6,6 +6,7 @@
 #include "discovery/DiscoveryTables.h"
 #include "install/InstallScript.h"
 #include "install/InstallTarget.h"
+#include "messages/ApplicationBox.h"
 #include "messages/LogPane.h"
 #include "messages/MessageCatalogue.h"
 #include "ports/Clipboard.h"
@@ -33,13 +34,13 @@ public:
                    const InstallPorts& ports, std::wstring applicationName);
 
     void OnInstall();
+    // The notice timer's expiry, while the automatic installation's notice is open.
+    void OnNoticeTimer();
 
 private:
     // Everything after the buttons were disabled; they are enabled again on every way out.
     void Install(const std::wstring& queueName, const std::wstring& ipAddress);
     bool RemoveStalePrinter();
-    void Box(const std::wstring& text, IMainWindow::BoxIcon icon);
-    void EnableCommandButtons(bool enabled);
 
     IMainWindow& m_window;
     const MessageCatalogue& m_catalogue;
@@ -48,7 +49,7 @@ private:
     const SelectedModel& m_selected;
     InstallTarget& m_target;
     InstallPorts m_ports;
-    std::wstring m_applicationName;
+    ApplicationBox m_box;
     LogPane m_log;
     InstallScript m_script;
 };

@@ -1,7 +1,7 @@
 #include "install/InstallScript.h"
 
 #include "discovery/DatagramScan.h"
-#include "discovery/SearchControl.h"
+#include "install/InstallNotice.h"
 #include "messages/names.h"
 
 namespace {
@@ -48,7 +48,7 @@ std::wstring BuildWizardCommand() {
 InstallScript::InstallScript(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
                              IScriptFile& file, IScriptProcess& process, std::wstring applicationName)
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_file(file), m_process(process),
-      m_applicationName(std::move(applicationName)), m_log(window) {}
+      m_box(window, std::move(applicationName)), m_log(window) {}
 
 std::optional<std::wstring> InstallScript::ScriptPath() const {
     std::wstring path = VisibleText(m_configuration.ProgramDirectory) + INSTALL_SCRIPT_NAME;
@@ -59,7 +59,7 @@ std::optional<std::wstring> InstallScript::ScriptPath() const {
 }
 
 void InstallScript::Refuse() {
-    m_window.ShowMessageBox(m_catalogue.Text(MSG_SCRIPT_NOT_WRITTEN), m_applicationName, IMainWindow::BoxIcon::Warning);
+    m_box.Show(m_catalogue.Text(MSG_SCRIPT_NOT_WRITTEN), IMainWindow::BoxIcon::Warning);
 }
 
 void InstallScript::RunInstallScript(const std::optional<std::wstring>& command, const std::wstring& printerName,
@@ -75,7 +75,7 @@ void InstallScript::RunInstallScript(const std::optional<std::wstring>& command,
     if (!m_process.Start(*path, m_configuration.DisplayConsole != 0)) {
         const std::wstring line = m_catalogue.Text(MSG_SCRIPT_NOT_STARTED);
         m_log.Append(line);
-        m_window.ShowMessageBox(line, m_applicationName, IMainWindow::BoxIcon::Warning);
+        m_box.Show(line, IMainWindow::BoxIcon::Warning);
         return;
     }
 
@@ -91,10 +91,10 @@ void InstallScript::RunInstallScript(const std::optional<std::wstring>& command,
         const std::wstring line =
             m_catalogue.Text(MSG_INSTALL_DONE) + VisibleText(printerName) + m_catalogue.Text(MSG_INSTALL_DONE_ADVICE);
         m_log.Append(line);
-        m_window.ShowMessageBox(line, m_applicationName, IMainWindow::BoxIcon::Information);
+        m_box.Show(line, IMainWindow::BoxIcon::Information);
     } else {
         const std::wstring line = m_catalogue.Text(MSG_SCRIPT_NOT_ENDED);
         m_log.Append(line);
-        m_window.ShowMessageBox(line, m_applicationName, IMainWindow::BoxIcon::Warning);
+        m_box.Show(line, IMainWindow::BoxIcon::Warning);
     }
 }

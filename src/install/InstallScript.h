@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Configuration.h"
+#include "messages/ApplicationBox.h"
 #include "messages/LogPane.h"
 #include "messages/MessageCatalogue.h"
 #include "ports/MainWindow.h"
@@ -16,7 +17,6 @@ constexpr std::size_t SCRIPT_COMMAND_MAX = 511;
 constexpr uint32_t SCRIPT_WAIT_MS = 180000;
 // The script's file name, in the program's folder.
 inline const std::wstring INSTALL_SCRIPT_NAME = L"PrinterDriver.bat";
-constexpr uint32_t INSTALL_NOTICE_MS = 5000;
 
 // The installation form: installs the driver from its INF file and creates the printer with an IPP port.
 // Values are read up to their first zero character. Nothing when a value, an option or the command would
@@ -50,6 +50,6 @@ private:
     const Configuration& m_configuration;
     IScriptFile& m_file;
     IScriptProcess& m_process;
-    std::wstring m_applicationName;
+    ApplicationBox m_box;
     LogPane m_log;
 };

@@ -32,8 +32,17 @@ bool CVelbrixDlg::OnNotify(int controlId, const NMHDR& header) {
 }
 
 bool CVelbrixDlg::OnTimer(uintptr_t timerId) {
-    m_flows->search.OnTimer(static_cast<uint32_t>(timerId));
-    return true;
+    // Each flow names its own timer; two flows that chose the same number would not compile here.
+    switch (timerId) {
+    case TIMER_SEARCH:
+        m_flows->search.OnSearchTimer();
+        return true;
+    case TIMER_INSTALL_NOTICE:
+        m_flows->install.OnNoticeTimer();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool CVelbrixDlg::OnSysCommand(uint32_t command) {

@@ -6,6 +6,7 @@
 #include "discovery/DiscoveryResults.h"
 #include "discovery/SearchControl.h"
 #include "install/InstallCommand.h"
+#include "install/InstallNotice.h"
 #include "messages/MessageCatalogue.h"
 #include "ui/MainDialog.h"
 #include "win32/Win32ListenerLauncher.h"

@@ -9,6 +9,7 @@
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakePrinterSpooler.h"
 #include "fakes/FakeStringResources.h"
+#include "install/InstallNotice.h"
 #include "resource.h"
 
 namespace {
@@ -326,4 +327,11 @@ TEST(InstallCommand, TheGuidanceGivesTheAddressUpToItsFirstZero) {
                                   : installation.Saw(seen::Clipboard(PORT)))
             << clipboardHeld;
     }
+}
+
+TEST(InstallCommand, TheNoticeTimerClosesTheNoticeByItsTitle) {
+    Installation installation;
+    installation.command.OnNoticeTimer();
+    EXPECT_EQ(installation.window.seen, (SeenStream{seen::AskedToClose(EnglishText(MSG_NOTICE_WINDOW_TITLE)),
+                                                    seen::TimerKilled(TIMER_INSTALL_NOTICE)}));
 }

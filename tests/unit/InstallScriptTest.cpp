@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "discovery/SearchControl.h"
 #include "fakes/FakeInstallPorts.h"
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakeStringResources.h"
+#include "install/InstallNotice.h"
 
 namespace {
 

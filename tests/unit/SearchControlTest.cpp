@@ -124,7 +124,7 @@ TEST(SearchControl, EachSearchCountsTheSearchesUpSoThatEarlierListenersRetire) {
     Search search;
     search.window.modelListSelection = 1;
     search.control.OnSearch();
-    search.control.OnTimer(TIMER_SEARCH);
+    search.control.OnSearchTimer();
     search.control.OnSearch();
     EXPECT_EQ(search.launcher.searches, (std::vector<uint32_t>{1, 2}));
     EXPECT_EQ(search.handoff.CurrentSearch.load(), 2u);
@@ -183,7 +183,7 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         }
         search.handoff.HandoffState = HANDOFF_READING;
         search.window.seen.clear();
-        search.control.OnTimer(TIMER_SEARCH);
+        search.control.OnSearchTimer();
         EXPECT_EQ(search.window.seen, seen::Joined({seen::CommandButtons(true),
                                                     {seen::TimerKilled(TIMER_SEARCH), seen::Log(testCase.line),
                                                      Box(testCase.icon, testCase.line)}}))
@@ -191,13 +191,4 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         EXPECT_EQ(search.handoff.StopSearch.load(), 1);
         EXPECT_EQ(search.handoff.HandoffState.load(), HANDOFF_FREE);
     }
-}
-
-TEST(SearchControl, TheNoticeTimerClosesTheNoticeBoxByItsTitle) {
-    Search search;
-    search.control.OnTimer(TIMER_INSTALL_NOTICE);
-    search.control.OnTimer(7);
-    EXPECT_EQ(search.window.seen, (SeenStream{seen::AskedToClose(EnglishText(MSG_NOTICE_WINDOW_TITLE)),
-                                              seen::TimerKilled(TIMER_INSTALL_NOTICE)}))
-        << "other timers are ignored";
 }
