@@ -1,4 +1,4 @@
-// Measures Windows programs from outside, for tests/e2e/measure-discovery, one command per run:
+// Measures Windows programs from outside, for bench/measure-discovery, one command per run:
 //   velbrix_process_probe startup TIMEOUT_MS PROGRAM [ARGUMENTS...]
 //       starts PROGRAM, prints shown_ms=N: the milliseconds from just before CreateProcessW until a visible
 //       dialog of the new process answers a message (so its WM_INITDIALOG is done and its message loop runs),
