@@ -61,6 +61,13 @@ bool CVelbrixDlg::OnPrivateMessage(UINT message) {
     return true;
 }
 
+void CVelbrixDlg::OnHandlerFailure() {
+    // Without flows (their making failed) there is no window to speak through yet: the dialog just ends.
+    if (m_flows) {
+        m_flows->failure.OnHandlerFailure();
+    }
+}
+
 bool CVelbrixDlg::OnPaint() {
     if (!IsIconic(Handle())) {
         return false;

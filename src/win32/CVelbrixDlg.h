@@ -25,6 +25,7 @@ protected:
     bool OnPaint() override;
     HICON OnQueryDragIcon() override { return m_icon; }
     bool OnPrivateMessage(UINT message) override;
+    void OnHandlerFailure() override;
 
 private:
     const MessageCatalogue& m_catalogue;

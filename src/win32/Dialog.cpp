@@ -56,21 +56,49 @@ bool CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& resu
     }
 }
 
-INT_PTR CALLBACK CDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CDialog* dialog = nullptr;
+INT_PTR CDialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        dialog = reinterpret_cast<CDialog*>(lParam);
-        dialog->m_window = window;
+        m_window = window;
         SetWindowLongPtrW(window, DWLP_USER, lParam);
-        return dialog->OnInitDialog();
+        return OnInitDialog();
     }
-    dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (dialog == nullptr) {
+    // The failure's box runs a message loop of its own; what it delivers reaches no handler, so that no flow
+    // goes on from the state the failed handler left.
+    if (m_failed) {
         return FALSE;
     }
     INT_PTR result = FALSE;
-    if (!dialog->Dispatch(message, wParam, lParam, result)) {
+    if (!Dispatch(message, wParam, lParam, result)) {
         return FALSE;
     }
     return result;
+}
+
+void CDialog::EndForFailure() noexcept {
+    if (m_failed) {
+        return;
+    }
+    m_failed = true;
+    try {
+        OnHandlerFailure();
+    } catch (...) {
+        // Nothing more can be told; ending the dialog is all that is left to do.
+    }
+    EndDialog(m_window, IDABORT);
+}
+
+INT_PTR CALLBACK CDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* dialog = message == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam)
+                                               : reinterpret_cast<CDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (dialog == nullptr) {
+        return FALSE;
+    }
+    // The system's frames below this one know nothing of C++ exceptions: one that reached them would end the
+    // process without a word, or unwind the system's own state half way.
+    try {
+        return dialog->Procedure(window, message, wParam, lParam);
+    } catch (...) {
+        dialog->EndForFailure();
+        return FALSE;
+    }
 }

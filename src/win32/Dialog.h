@@ -13,7 +13,9 @@ inline uint32_t SystemCommandOf(WPARAM wParam) {
 
 // A modal dialog run from a template of the executable's resources. The dialog procedure turns each window
 // message into a typed handler; a derived class overrides the handlers it needs and answers whether it
-// handled the message.
+// handled the message. No exception a handler lets out goes further than the dialog procedure: the
+// system's frames that called it cannot be unwound through. The dialog then tells it (OnHandlerFailure),
+// runs no handler again and ends.
 class CDialog {
 public:
     CDialog(HINSTANCE instance, int templateId) : m_instance(instance), m_templateId(templateId) {}
@@ -21,7 +23,8 @@ public:
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
-    // Runs the dialog until EndDialog; returns its result, or -1 when it could not be created.
+    // Runs the dialog until EndDialog; returns its result, IDABORT when a handler failed, or -1 when it could
+    // not be created.
     INT_PTR DoModal(HWND parent);
 
     HWND Handle() const { return m_window; }
@@ -44,6 +47,9 @@ protected:
     virtual HICON OnQueryDragIcon() { return nullptr; }
     // A private message (WM_USER and above); the answer to it is 0.
     virtual bool OnPrivateMessage(UINT) { return false; }
+    // Once, after a handler let an exception out and before the dialog ends. Whatever it throws is dropped:
+    // the dialog ends all the same.
+    virtual void OnHandlerFailure() {}
 
     void End(INT_PTR result) { EndDialog(m_window, result); }
 
@@ -52,9 +58,12 @@ private:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
     // Sets the answer of a handled message that returns a value through the dialog's message result.
     bool Answered(LRESULT value, INT_PTR& result);
+    INT_PTR Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void EndForFailure() noexcept;
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE m_instance;
     int m_templateId;
     HWND m_window = nullptr;
+    bool m_failed = false;
 };

@@ -8,6 +8,7 @@
 #include "install/InstallCommand.h"
 #include "install/InstallNotice.h"
 #include "messages/MessageCatalogue.h"
+#include "ui/HandlerFailure.h"
 #include "ui/MainDialog.h"
 #include "win32/Win32ListenerLauncher.h"
 #include "win32/Win32MainWindow.h"
@@ -37,7 +38,8 @@ struct MainDialogFlows {
           search(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.handoff,
                  parts.spooler, launcher, parts.applicationName),
           install(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.installTarget,
-                  parts.install, parts.applicationName) {}
+                  parts.install, parts.applicationName),
+          failure(window, parts.catalogue, parts.handoff, parts.applicationName) {}
 
     Win32MainWindow window;
     Win32ListenerLauncher launcher;
@@ -45,4 +47,5 @@ struct MainDialogFlows {
     DiscoveryResults results;
     SearchControl search;
     InstallCommand install;
+    HandlerFailure failure;
 };

@@ -1,8 +1,71 @@
 // The dialog base class's reading of window messages, with the logic that decides on them.
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
+#include "FailingDialog.h"
 #include "ui/MainDialog.h"
 #include "win32/Dialog.h"
+
+namespace {
+
+enum class Failing { Nowhere, InitDialog, ButtonClick, Timer };
+
+// A dialog whose handler fails where the case says. Once it has been told of the failure, it sends itself a
+// click and a timer, as the failure's own box would deliver them, and counts the handlers they reach.
+class FailingDialog final : public CDialog {
+public:
+    FailingDialog(Failing failing, bool failureThrows)
+        : CDialog(GetModuleHandleW(nullptr), IDD_FAILING_DIALOG), m_failing(failing), m_failureThrows(failureThrows) {}
+
+    int failures = 0;
+    int handlersAfterFailure = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        if (m_failing == Failing::InitDialog) {
+            throw std::bad_alloc();
+        }
+        if (m_failing == Failing::Timer) {
+            SetTimer(Handle(), 1, 10, nullptr);
+        } else {
+            PostMessageW(Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
+        return TRUE;
+    }
+    bool OnButtonClicked(int controlId) override {
+        NoteHandler();
+        if (m_failing == Failing::ButtonClick) {
+            throw std::bad_alloc();
+        }
+        return CDialog::OnButtonClicked(controlId);
+    }
+    bool OnTimer(uintptr_t) override {
+        NoteHandler();
+        throw std::runtime_error("timer");
+    }
+    void OnHandlerFailure() override {
+        ++failures;
+        SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        SendMessageW(Handle(), WM_TIMER, 1, 0);
+        if (m_failureThrows) {
+            throw std::bad_alloc();
+        }
+    }
+
+private:
+    void NoteHandler() {
+        if (failures > 0) {
+            ++handlersAfterFailure;
+        }
+    }
+
+    Failing m_failing;
+    bool m_failureThrows;
+};
+
+} // namespace
 
 TEST(Dialog, OnlyTheAboutItemOpensTheAboutBox) {
     const struct {
@@ -11,5 +74,27 @@ TEST(Dialog, OnlyTheAboutItemOpensTheAboutBox) {
     } cases[] = {{0x0010, true}, {0x001F, true}, {0x0020, false}, {0x0000, false}, {0xF060, false}, {0xF010, false}};
     for (const auto& testCase : cases) {
         EXPECT_EQ(MainDialog::IsAboutCommand(SystemCommandOf(testCase.command)), testCase.about) << testCase.command;
+    }
+}
+
+TEST(Dialog, AHandlerThatThrowsEndsTheDialogOnceAndNoHandlerRunsAfterIt) {
+    const struct {
+        const char* name;
+        Failing failing;
+        bool failureThrows;
+        INT_PTR result;
+        int failures;
+    } cases[] = {
+        {"no handler fails: the dialog ends as its button says", Failing::Nowhere, false, IDOK, 0},
+        {"the window's preparation runs out of memory", Failing::InitDialog, false, IDABORT, 1},
+        {"a button's handler runs out of memory", Failing::ButtonClick, false, IDABORT, 1},
+        {"a timer's handler throws", Failing::Timer, false, IDABORT, 1},
+        {"telling of the failure throws too", Failing::ButtonClick, true, IDABORT, 1},
+    };
+    for (const auto& testCase : cases) {
+        FailingDialog dialog(testCase.failing, testCase.failureThrows);
+        EXPECT_EQ(dialog.DoModal(nullptr), testCase.result) << testCase.name;
+        EXPECT_EQ(dialog.failures, testCase.failures) << testCase.name;
+        EXPECT_EQ(dialog.handlersAfterFailure, 0) << testCase.name;
     }
 }

@@ -1,0 +1,26 @@
+#include "ui/HandlerFailure.h"
+
+#include <gtest/gtest.h>
+
+#include "discovery/SearchControl.h"
+#include "fakes/FakeMainWindow.h"
+#include "fakes/FakeStringResources.h"
+#include "install/InstallNotice.h"
+
+TEST(HandlerFailure, TheFlowsStopBeforeOneBoxSaysVelbrixCloses) {
+    // A datagram handler that failed while it held the slot, in the middle of a search.
+    FakeMainWindow window;
+    FakeStringResources resources = FakeStringResources::WithCatalogues();
+    const MessageCatalogue catalogue{resources, 2057};
+    DiscoveryHandoff handoff;
+    handoff.HandoffState = HANDOFF_READING;
+    HandlerFailure failure{window, catalogue, handoff, L"Velbrix"};
+
+    failure.OnHandlerFailure();
+
+    EXPECT_EQ(window.seen,
+              (SeenStream{seen::TimerKilled(TIMER_SEARCH), seen::TimerKilled(TIMER_INSTALL_NOTICE),
+                          seen::Box(IMainWindow::BoxIcon::Warning, L"Velbrix", EnglishText(MSG_HANDLER_FAILED))}));
+    EXPECT_EQ(handoff.StopSearch.load(), 1) << "the listener forwards nothing more";
+    EXPECT_EQ(handoff.HandoffState.load(), HANDOFF_FREE) << "the slot the handler held is free again";
+}
