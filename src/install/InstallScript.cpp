@@ -1,7 +1,7 @@
 #include "install/InstallScript.h"
 
-#include "discovery/DatagramScan.h"
 #include "discovery/SearchControl.h"
+#include "discovery/VisibleText.h"
 #include "messages/names.h"
 
 namespace {
