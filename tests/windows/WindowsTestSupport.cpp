@@ -22,12 +22,3 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     CloseHandle(file);
     return ok && written == bytes.size();
 }
-
-std::string Utf16LeWithBom(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
-}

@@ -109,15 +109,6 @@ std::vector<std::wstring> FakeProfileReader::SectionNames(const std::wstring& in
     return names;
 }
 
-std::string Utf16LeBom(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
-}
-
 std::string Utf8(const std::wstring& text) {
     std::string bytes;
     for (const wchar_t character : text) {
@@ -162,7 +153,7 @@ std::string DriverInf(const std::vector<std::wstring>& driverNames) {
     for (const std::wstring& name : driverNames) {
         models += L"\"" + name + L"\" = Install, VANTREL_ID\r\n";
     }
-    return Utf16LeBom(L"[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n\r\n[Manufacturer]\r\n"
-                      L"%Mfg% = Vantrel, NTamd64\r\n\r\n[Vantrel]\r\n" +
-                      models + L"\r\n[Vantrel.NTamd64]\r\n" + models + L"\r\n[Strings]\r\nMfg = \"Vantrel\"\r\n");
+    return Utf16LeWithBom(L"[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n\r\n[Manufacturer]\r\n"
+                          L"%Mfg% = Vantrel, NTamd64\r\n\r\n[Vantrel]\r\n" +
+                          models + L"\r\n[Vantrel.NTamd64]\r\n" + models + L"\r\n[Strings]\r\nMfg = \"Vantrel\"\r\n");
 }

@@ -7,6 +7,7 @@
 
 #include "ports/CodePage936.h"
 #include "ports/Profile.h"
+#include "support/Utf16Text.h"
 #include "velbrix-check/logic/FolderCheck.h"
 #include "velbrix-check/logic/IniText.h"
 #include "velbrix-check/logic/IniView.h"
@@ -66,7 +67,6 @@ private:
 };
 
 // Texts as a supplier's editor saves them.
-std::string Utf16LeBom(const std::wstring& text);
 std::string Utf8(const std::wstring& text);
 std::string Utf8Bom(const std::wstring& text);
 std::string Ascii(const std::wstring& text);
