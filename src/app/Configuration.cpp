@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
+#include "app/IniKeys.h"
 #include "app/ProgramPaths.h"
 #include "messages/names.h"
 
 namespace {
 
-constexpr uint32_t READ_AS_MINUS_ONE = 0xFFFFFFFFu;
-
 std::wstring ReadModelText(IProfile& profile, const std::wstring& iniPath, const std::wstring& section,
-                           const wchar_t* key) {
+                           const std::wstring& key) {
     std::wstring text = profile.ReadString(iniPath, section, key, PROFILE_TEXT_MAX);
     if (text.size() > PROFILE_TEXT_MAX) {
         text.resize(PROFILE_TEXT_MAX);
@@ -28,17 +27,14 @@ ConfigurationReport LoadConfiguration(IProfile& profile, Configuration& configur
         report.Messages.push_back(MSG_NO_PROGRAM_DIRECTORY);
     }
     // Everything is read through the full path, so the process's current directory never matters.
-    const std::wstring iniPath = configuration.ProgramDirectory + L"velbrix.ini";
+    const std::wstring iniPath = configuration.ProgramDirectory + INI_FILE_NAME;
 
-    const std::wstring common = L"COMMON";
-    configuration.PrinterModelNums = profile.ReadUInt32(iniPath, common, L"PrinterModelNums", 0);
-    configuration.SearchDuration = profile.ReadUInt32(iniPath, common, L"SearchDuration", SEARCH_DURATION_MIN);
-    configuration.DisplayConsole = profile.ReadUInt32(iniPath, common, L"DisplayConsole", 0);
-    configuration.InstallMode = profile.ReadUInt32(iniPath, common, L"InstallMode", 0);
-
-    const uint32_t settings[] = {configuration.PrinterModelNums, configuration.SearchDuration,
-                                 configuration.DisplayConsole, configuration.InstallMode};
-    if (std::find(std::begin(settings), std::end(settings), READ_AS_MINUS_ONE) != std::end(settings)) {
+    bool minusOne = false;
+    for (const CommonSettingKey& setting : COMMON_SETTINGS) {
+        configuration.*setting.Value = profile.ReadUInt32(iniPath, SECTION_COMMON, setting.Key, setting.Default);
+        minusOne = minusOne || configuration.*setting.Value == SETTING_READ_AS_MINUS_ONE;
+    }
+    if (minusOne) {
         report.Messages.push_back(MSG_INI_SETTING_INVALID);
     }
 
@@ -47,10 +43,10 @@ ConfigurationReport LoadConfiguration(IProfile& profile, Configuration& configur
     const uint32_t sectionsToRead = std::min(configuration.PrinterModelNums, PRINTER_MODEL_NUMS_MAX);
     configuration.Models.clear();
     for (uint32_t n = 1; n <= sectionsToRead; ++n) {
-        const std::wstring section = L"PRT" + std::to_wstring(n);
-        const std::wstring model = ReadModelText(profile, iniPath, section, L"PrinterModel");
-        const std::wstring driverName = ReadModelText(profile, iniPath, section, L"PrinterDriverName");
-        const std::wstring driverPath = ReadModelText(profile, iniPath, section, L"PrinterDriverPath");
+        const std::wstring section = SECTION_MODEL_PREFIX + std::to_wstring(n);
+        const std::wstring model = ReadModelText(profile, iniPath, section, KEY_PRINTER_MODEL);
+        const std::wstring driverName = ReadModelText(profile, iniPath, section, KEY_PRINTER_DRIVER_NAME);
+        const std::wstring driverPath = ReadModelText(profile, iniPath, section, KEY_PRINTER_DRIVER_PATH);
         report.ModelNames.push_back(model);
         configuration.Models[static_cast<int32_t>(n)] = model + L"|" + driverName + L"|" + driverPath;
     }

@@ -48,7 +48,3 @@ std::wstring QueueNameFromDatagram(const DatagramBytes& datagram) {
 bool CanNamePrinter(const DatagramBytes& datagram) {
     return FindPrintersMarker(datagram) != datagram.end();
 }
-
-std::wstring VisibleText(const std::wstring& text) {
-    return text.substr(0, text.find(L'\0'));
-}

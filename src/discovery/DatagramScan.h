@@ -16,6 +16,3 @@ std::wstring QueueNameFromDatagram(const DatagramBytes& datagram);
 
 // Whether the datagram holds ":631/printers/" at all: only such a datagram can name a printer.
 bool CanNamePrinter(const DatagramBytes& datagram);
-
-// A text as the list and the comparisons read it: up to its first zero character.
-std::wstring VisibleText(const std::wstring& text);

@@ -3,6 +3,7 @@
 #include "discovery/DatagramScan.h"
 #include "discovery/IppAddress.h"
 #include "discovery/PrinterListColumns.h"
+#include "discovery/VisibleText.h"
 #include "messages/names.h"
 
 DiscoveryResults::DiscoveryResults(IMainWindow& window, const MessageCatalogue& catalogue, DiscoveryHandoff& handoff,

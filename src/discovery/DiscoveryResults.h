@@ -3,14 +3,11 @@
 #include <string>
 
 #include "discovery/DiscoveryTables.h"
+#include "discovery/FixedQueue.h"
 #include "discovery/PacketHandoff.h"
 #include "messages/MessageCatalogue.h"
 #include "ports/MainWindow.h"
 #include "ports/Threading.h"
-
-// Printers that announce this fixed queue name are shown under the selected model's name and this suffix.
-inline const std::wstring FIXED_QUEUE_NAME = L"vantrel";
-inline const std::wstring FIXED_QUEUE_SUFFIX = L"_9108";
 
 // The handling of each datagram the listener hands over: a datagram from a new sender that names a queue of
 // the selected model becomes one record and one row of the printer list, with its installation status.

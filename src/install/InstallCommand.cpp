@@ -1,7 +1,7 @@
 #include "install/InstallCommand.h"
 
-#include "discovery/DatagramScan.h"
 #include "discovery/PrinterListColumns.h"
+#include "discovery/VisibleText.h"
 #include "install/InstallGuidance.h"
 #include "install/InstallNotice.h"
 #include "install/PrinterRemoval.h"

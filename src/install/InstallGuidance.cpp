@@ -1,6 +1,6 @@
 #include "install/InstallGuidance.h"
 
-#include "discovery/DatagramScan.h"
+#include "discovery/VisibleText.h"
 #include "messages/names.h"
 
 void ShowInstallGuidance(IMainWindow& window, const MessageCatalogue& catalogue, IClipboard& clipboard,

@@ -1,6 +1,6 @@
 #include "install/InstallScript.h"
 
-#include "discovery/DatagramScan.h"
+#include "discovery/VisibleText.h"
 #include "install/InstallNotice.h"
 #include "messages/names.h"
 

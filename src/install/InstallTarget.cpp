@@ -1,6 +1,6 @@
 #include "install/InstallTarget.h"
 
-#include "discovery/DatagramScan.h"
+#include "discovery/VisibleText.h"
 
 std::wstring PrinterNameOf(const InstallTarget& target) {
     return VisibleText(target.QueueName + L" on " + target.PortAddress);

@@ -8,8 +8,9 @@ public:
     virtual ~IScriptFile() = default;
 
     // Creates the file afresh (an existing one is replaced) and writes exactly the text, in code page 936,
-    // with no byte-order mark and no line end. Answers false when the file could not be opened, or when any
-    // part of the writing failed, a character without a code page 936 form included; the file may then
-    // remain, partly written.
+    // with no byte-order mark and no line end. Answers false, and leaves the file as it was, when a character
+    // has no form of its own in code page 936: a best-fit stand-in would name another folder or driver than
+    // the supplier's. Answers false too when the file could not be opened or written; it may then remain,
+    // partly written.
     virtual bool Write(const std::wstring& path, const std::wstring& text) = 0;
 };

@@ -8,6 +8,7 @@
 #include "install/InstallTarget.h"
 #include "ports/ApplicationWindowing.h"
 #include "win32/Win32Clipboard.h"
+#include "win32/Win32CodePage936.h"
 #include "win32/Win32IcmpEcho.h"
 #include "win32/Win32PrinterSpooler.h"
 #include "win32/Win32Profile.h"
@@ -38,7 +39,8 @@ private:
     Win32Sleeper m_sleeper;
     Win32IcmpEcho m_icmp;
     Win32WorkerThread m_worker;
-    Win32ScriptFile m_scriptFile;
+    Win32CodePage936 m_codePage936;
+    Win32ScriptFile m_scriptFile{m_codePage936};
     Win32ScriptProcess m_scriptProcess;
     Win32Clipboard m_clipboard;
 

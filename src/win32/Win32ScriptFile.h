@@ -1,10 +1,15 @@
 #pragma once
 
+#include "ports/CodePage936.h"
 #include "ports/ScriptFile.h"
 
-// Writes through the C runtime's text streams, whose wide-character output follows the process's LC_CTYPE
-// locale: switched to code page 936 for the write and back afterwards.
+// Writes the text's exact code page 936 form, as the code page gives it, or nothing at all.
 class Win32ScriptFile final : public IScriptFile {
 public:
+    explicit Win32ScriptFile(ICodePage936& codePage936) : m_codePage936(codePage936) {}
+
     bool Write(const std::wstring& path, const std::wstring& text) override;
+
+private:
+    ICodePage936& m_codePage936;
 };

@@ -7,6 +7,7 @@
 #include "discovery/DatagramScan.h"
 #include "discovery/DiscoveryResults.h"
 #include "discovery/IppAddress.h"
+#include "discovery/VisibleText.h"
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeStringResources.h"

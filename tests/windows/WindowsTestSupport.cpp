@@ -8,6 +8,10 @@ std::wstring TestProgramDirectory() {
 }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    for (std::size_t separator = path.find(L'\\', 3); separator != std::wstring::npos;
+         separator = path.find(L'\\', separator + 1)) {
+        CreateDirectoryW(path.substr(0, separator).c_str(), nullptr);
+    }
     const HANDLE file =
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -17,13 +21,4 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == bytes.size();
-}
-
-std::string Utf16LeWithBom(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
 }

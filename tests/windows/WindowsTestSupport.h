@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "support/Utf16Text.h"
+
 // The folder of the running test program, ending in a backslash.
 std::wstring TestProgramDirectory();
 
-// Writes bytes to a file, replacing it; returns false when that failed.
+// Writes bytes to a file, replacing it, making the folders on its way; returns false when that failed.
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
-
-// UTF-16LE with a byte-order mark, as a supplier's editor saves "Unicode" text.
-std::string Utf16LeWithBom(const std::wstring& text);

@@ -20,7 +20,7 @@ std::vector<std::wstring> ReportLines(const FolderCheck& check, CheckLanguage la
     std::vector<std::wstring> lines = {Text(language, CheckText::HEADING, {CHECKER_VERSION, check.Folder})};
     for (const Finding& finding : check.Found) {
         const CheckText label = finding.Level == Severity::Problem ? CheckText::LABEL_PROBLEM : CheckText::LABEL_NOTE;
-        lines.push_back(Text(language, label) + L": " + finding.Place + L": " +
+        lines.push_back(Text(language, label) + L": " + finding.Where.Text + L": " +
                         Text(language, finding.Text, finding.Values));
     }
     const auto problems = std::count_if(check.Found.begin(), check.Found.end(),

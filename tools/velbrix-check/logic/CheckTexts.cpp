@@ -1,7 +1,7 @@
 #include "velbrix-check/logic/CheckTexts.h"
 
 #include "app/LanguageChoice.h"
-#include "messages/names.h"
+#include "messages/CatalogueTexts.h"
 
 namespace {
 
@@ -22,23 +22,6 @@ constexpr TextEntry CHINESE[] = {
 #undef CHECK_TEXT
 };
 
-struct MessageEntry {
-    int Id;
-    const wchar_t* Text;
-};
-
-constexpr MessageEntry VELBRIX_ENGLISH[] = {
-#define VELBRIX_MESSAGE(id, text) {id, L"" text},
-#include "messages/english.inc"
-#undef VELBRIX_MESSAGE
-};
-
-constexpr MessageEntry VELBRIX_CHINESE[] = {
-#define VELBRIX_MESSAGE(id, text) {id, L"" text},
-#include "messages/chinese.inc"
-#undef VELBRIX_MESSAGE
-};
-
 const wchar_t* FindText(const TextEntry* begin, const TextEntry* end, CheckText name) {
     for (const TextEntry* entry = begin; entry != end; ++entry) {
         if (entry->Name == name) {
@@ -46,15 +29,6 @@ const wchar_t* FindText(const TextEntry* begin, const TextEntry* end, CheckText 
         }
     }
     return nullptr;
-}
-
-const wchar_t* FindMessage(const MessageEntry* begin, const MessageEntry* end, int id) {
-    for (const MessageEntry* entry = begin; entry != end; ++entry) {
-        if (entry->Id == id) {
-            return entry->Text;
-        }
-    }
-    return L"";
 }
 
 } // namespace
@@ -93,7 +67,7 @@ std::wstring FillText(const std::wstring& text, const std::vector<std::wstring>&
 }
 
 std::wstring StartupSettingMessage(CheckLanguage language) {
-    return language == CheckLanguage::Chinese
-               ? FindMessage(std::begin(VELBRIX_CHINESE), std::end(VELBRIX_CHINESE), MSG_INI_SETTING_INVALID)
-               : FindMessage(std::begin(VELBRIX_ENGLISH), std::end(VELBRIX_ENGLISH), MSG_INI_SETTING_INVALID);
+    const wchar_t* text = CatalogueTextOf(
+        language == CheckLanguage::Chinese ? LANGUAGE_CHINESE_PRC : LANGUAGE_ENGLISH_US, MSG_INI_SETTING_INVALID);
+    return text != nullptr ? text : L"";
 }

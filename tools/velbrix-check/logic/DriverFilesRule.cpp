@@ -4,6 +4,7 @@
 #include <map>
 
 #include "velbrix-check/logic/InfModels.h"
+#include "velbrix-check/logic/ReaderText.h"
 #include "velbrix-check/logic/TextEncoding.h"
 
 namespace {
@@ -44,10 +45,8 @@ bool IsFromTheFolder(const std::wstring& path) {
 
 bool NamesAnInfFile(const std::wstring& path) {
     const std::wstring extension = L".inf";
-    if (path.size() < extension.size()) {
-        return false;
-    }
-    return SameSectionName(path.substr(path.size() - extension.size()), extension);
+    return path.size() >= extension.size() &&
+           EqualIgnoringAsciiCase(path.substr(path.size() - extension.size()), extension);
 }
 
 bool Lists(const InfModelSection& section, const std::wstring& driverName) {
@@ -86,8 +85,8 @@ Findings CheckDriverFiles(const IniView& view, IFolderFiles& files, ICodePages& 
         if (!model.Present) {
             continue;
         }
-        const std::wstring namePlace = PlaceOf(model.Section, KEY_PRINTER_DRIVER_NAME);
-        const std::wstring pathPlace = PlaceOf(model.Section, KEY_PRINTER_DRIVER_PATH);
+        const Place namePlace = ModelPlace(model.Number, KEY_PRINTER_DRIVER_NAME);
+        const Place pathPlace = ModelPlace(model.Number, KEY_PRINTER_DRIVER_PATH);
         const std::wstring& driverName = model.Used.DriverName;
         const std::wstring& driverPath = model.Used.DriverPath;
         if (driverName.empty()) {

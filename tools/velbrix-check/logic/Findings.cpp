@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/IniKeys.h"
+
 namespace {
 
 bool IsHighSurrogate(wchar_t unit) {
@@ -25,21 +27,33 @@ std::wstring CodeOf(const std::wstring& character) {
     return code;
 }
 
-} // namespace
-
-std::wstring PlaceOf(const std::wstring& section, const std::wstring& key) {
-    std::wstring place = L"[" + section + L"]";
-    if (!key.empty()) {
-        place += L" " + key;
-    }
-    return place;
+std::wstring SectionText(const std::wstring& section, const std::wstring& key) {
+    return L"[" + section + L"]" + (key.empty() ? L"" : L" " + key);
 }
 
-void AddProblem(Findings& findings, std::wstring place, CheckText text, std::vector<std::wstring> values) {
+} // namespace
+
+Place CommonPlace(const std::wstring& key) {
+    return {SectionText(SECTION_COMMON, key), PLACE_ORDER_COMMON};
+}
+
+Place ModelPlace(uint64_t number, const std::wstring& key) {
+    return {SectionText(SECTION_MODEL_PREFIX + std::to_wstring(number), key), PlaceOrderOfModel(number)};
+}
+
+Place ModelRunPlace(uint64_t first, uint64_t last) {
+    return {ModelPlace(first).Text + L"-" + ModelPlace(last).Text, PlaceOrderOfModel(first)};
+}
+
+Place SectionPlace(const std::wstring& section, std::size_t order) {
+    return {SectionText(section, {}), order};
+}
+
+void AddProblem(Findings& findings, Place place, CheckText text, std::vector<std::wstring> values) {
     findings.push_back({Severity::Problem, std::move(place), text, std::move(values)});
 }
 
-void AddNote(Findings& findings, std::wstring place, CheckText text, std::vector<std::wstring> values) {
+void AddNote(Findings& findings, Place place, CheckText text, std::vector<std::wstring> values) {
     findings.push_back({Severity::Note, std::move(place), text, std::move(values)});
 }
 

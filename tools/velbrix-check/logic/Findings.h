@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,11 +11,40 @@
 // the supplier how Velbrix will read the folder.
 enum class Severity { Problem, Note };
 
-// One line of the report: where (a section and key, a file, the folder), and what, as a named text and the
-// values that fill its placeholders.
+// Where a place goes in the report: the folder and its files first, then [COMMON], then the model sections
+// (and runs of them) by their first number, then any other section.
+constexpr std::size_t PLACE_ORDER_FILES = 0;
+constexpr std::size_t PLACE_ORDER_COMMON = 1;
+constexpr std::size_t PLACE_ORDER_OTHER_SECTION = SIZE_MAX;
+constexpr std::size_t PlaceOrderOfModel(uint64_t number) {
+    return number < PLACE_ORDER_OTHER_SECTION - 2 ? static_cast<std::size_t>(number) + 2
+                                                  : PLACE_ORDER_OTHER_SECTION - 1;
+}
+
+// Where a finding is: as the report names it ("[PRT1] PrinterModel", "velbrix.ini", the folder), and where it
+// goes in the report. A text names one place, so the text alone tells two places apart.
+struct Place {
+    Place(std::wstring text = {}, std::size_t order = PLACE_ORDER_FILES) : Text(std::move(text)), Order(order) {}
+
+    std::wstring Text;
+    std::size_t Order;
+
+    bool operator==(const Place& other) const { return Text == other.Text; }
+};
+
+// "[COMMON] SearchDuration".
+Place CommonPlace(const std::wstring& key);
+// "[PRT1] PrinterModel", or "[PRT1]" without a key.
+Place ModelPlace(uint64_t number, const std::wstring& key = {});
+// "[PRT2]-[PRT5]".
+Place ModelRunPlace(uint64_t first, uint64_t last);
+// A section Velbrix does not read as a model, in that order.
+Place SectionPlace(const std::wstring& section, std::size_t order);
+
+// One line of the report: where, and what, as a named text and the values that fill its placeholders.
 struct Finding {
     Severity Level = Severity::Problem;
-    std::wstring Place;
+    Place Where;
     CheckText Text = CheckText::NONE;
     std::vector<std::wstring> Values;
 
@@ -23,11 +53,8 @@ struct Finding {
 
 using Findings = std::vector<Finding>;
 
-// "[PRT1] PrinterModel", or "[PRT1]" without a key.
-std::wstring PlaceOf(const std::wstring& section, const std::wstring& key = {});
-
-void AddProblem(Findings& findings, std::wstring place, CheckText text, std::vector<std::wstring> values = {});
-void AddNote(Findings& findings, std::wstring place, CheckText text, std::vector<std::wstring> values = {});
+void AddProblem(Findings& findings, Place place, CheckText text, std::vector<std::wstring> values = {});
+void AddNote(Findings& findings, Place place, CheckText text, std::vector<std::wstring> values = {});
 
 // A value as the report quotes it inside a text; values are never cut, so what the reader sees is exact.
 std::wstring Number(uint64_t value);

@@ -16,43 +16,19 @@ namespace {
 
 const std::wstring VELBRIX_EXE = L"Velbrix.exe";
 
-// Where a finding goes in the report: whatever is not a section first, then [COMMON], then the model sections
-// (and runs of them) by their first number, then any other section.
-std::size_t PlaceRank(const std::wstring& place) {
-    const std::wstring model = L"[" + SECTION_MODEL_PREFIX;
-    if (place.empty() || place.front() != L'[') {
-        return 0;
-    }
-    if (SameSectionName(place.substr(0, SECTION_COMMON.size() + 2), L"[" + SECTION_COMMON + L"]")) {
-        return 1;
-    }
-    if (SameSectionName(place.substr(0, model.size()), model)) {
-        std::size_t number = 0;
-        std::size_t index = model.size();
-        for (; index < place.size() && index < model.size() + 5 && place[index] >= L'0' && place[index] <= L'9';
-             ++index) {
-            number = number * 10 + static_cast<std::size_t>(place[index] - L'0');
-        }
-        if (index > model.size()) {
-            return 2 + number;
-        }
-    }
-    return SIZE_MAX;
-}
-
 void Append(Findings& findings, Findings more) {
     findings.insert(findings.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
 void Finish(FolderCheck& check) {
     std::stable_sort(check.Found.begin(), check.Found.end(),
-                     [](const Finding& a, const Finding& b) { return PlaceRank(a.Place) < PlaceRank(b.Place); });
+                     [](const Finding& a, const Finding& b) { return a.Where.Order < b.Where.Order; });
     const bool problem = std::any_of(check.Found.begin(), check.Found.end(),
                                      [](const Finding& finding) { return finding.Level == Severity::Problem; });
     check.Exit = problem ? EXIT_SOMETHING_WRONG : EXIT_NOTHING_WRONG;
 }
 
-FolderCheck Unreadable(FolderCheck check, std::wstring place, CheckText text) {
+FolderCheck Unreadable(FolderCheck check, Place place, CheckText text) {
     AddProblem(check.Found, std::move(place), text);
     check.Exit = EXIT_FOLDER_UNREADABLE;
     return check;
@@ -113,7 +89,7 @@ FolderCheck CheckSupplierFolder(const std::wstring& folderArgument, const CheckP
     Append(check.Found, CheckModelSections(view));
     Append(check.Found, CheckModelValues(view));
     Append(check.Found, CheckDriverFiles(view, ports.Files, ports.CodePages, language));
-    Append(check.Found, CheckInstallScript(view, ports.CodePages));
+    Append(check.Found, CheckInstallScript(view, ports.CodePage936));
     Finish(check);
     return check;
 }

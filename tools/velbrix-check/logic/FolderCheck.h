@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ports/CodePage936.h"
 #include "ports/Profile.h"
 #include "velbrix-check/logic/Findings.h"
 #include "velbrix-check/ports/CodePages.h"
@@ -21,6 +22,7 @@ struct CheckPorts {
     IProfileSections& Sections;
     IFolderFiles& Files;
     ICodePages& CodePages;
+    ICodePage936& CodePage936;
 };
 
 struct FolderCheck {

@@ -3,24 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "velbrix-check/logic/ReaderText.h"
+
 namespace {
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& character : text) {
-        if (character >= L'A' && character <= L'Z') {
-            character = static_cast<wchar_t>(character - L'A' + L'a');
-        }
-    }
-    return text;
-}
-
-std::wstring Trim(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
 
 // The line up to its comment, if it has one: a ";" outside double quotes.
 std::wstring WithoutComment(const std::wstring& line) {
@@ -45,7 +30,7 @@ std::vector<std::wstring> LogicalLines(const std::wstring& text) {
         if (end == std::wstring::npos) {
             end = text.size();
         }
-        std::wstring line = Trim(WithoutComment(text.substr(start, end - start)));
+        std::wstring line = TrimBlanks(WithoutComment(text.substr(start, end - start)));
         if (!line.empty() && line.back() == L'\\') {
             line.pop_back();
             pending += line;
@@ -72,11 +57,11 @@ std::pair<std::wstring, std::wstring> SplitEntry(const std::wstring& line, bool&
             quoted = !quoted;
         } else if (line[index] == L'=' && !quoted) {
             hasEquals = true;
-            return {Trim(line.substr(0, index)), Trim(line.substr(index + 1))};
+            return {TrimBlanks(line.substr(0, index)), TrimBlanks(line.substr(index + 1))};
         }
     }
     hasEquals = false;
-    return {Trim(line), {}};
+    return {TrimBlanks(line), {}};
 }
 
 std::vector<std::wstring> SplitFields(const std::wstring& value) {
@@ -88,13 +73,13 @@ std::vector<std::wstring> SplitFields(const std::wstring& value) {
             quoted = !quoted;
         }
         if (character == L',' && !quoted) {
-            fields.push_back(Trim(field));
+            fields.push_back(TrimBlanks(field));
             field.clear();
             continue;
         }
         field.push_back(character);
     }
-    fields.push_back(Trim(field));
+    fields.push_back(TrimBlanks(field));
     return fields;
 }
 
@@ -129,7 +114,7 @@ std::wstring Expand(const std::wstring& field, const StringTable& strings) {
                 break;
             }
             const std::wstring key = field.substr(index + 1, close - index - 1);
-            const auto found = strings.find(Lower(key));
+            const auto found = strings.find(LowerAscii(key));
             if (key.empty()) {
                 value.push_back(L'%');
             } else if (found != strings.end()) {
@@ -156,9 +141,9 @@ SectionLines ReadSections(const std::wstring& text) {
         if (line.front() == L'[') {
             const auto close = line.find(L']');
             const std::wstring name =
-                Trim(line.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1));
+                TrimBlanks(line.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1));
             // Sections of the same name are one section.
-            current = &sections[Lower(name)];
+            current = &sections[LowerAscii(name)];
             continue;
         }
         if (current != nullptr) {
@@ -171,7 +156,7 @@ SectionLines ReadSections(const std::wstring& text) {
 // 64-bit Windows takes models only from a section whose decoration names its architecture: NTamd64, alone or
 // followed by an operating-system version.
 bool IsX64Decoration(const std::wstring& decoration) {
-    const std::wstring lower = Lower(decoration);
+    const std::wstring lower = LowerAscii(decoration);
     const std::wstring x64 = L"ntamd64";
     return lower.starts_with(x64) && (lower.size() == x64.size() || lower[x64.size()] == L'.');
 }
@@ -186,7 +171,7 @@ InfModels ReadInfModels(const std::wstring& text) {
             bool hasEquals = false;
             const auto [key, value] = SplitEntry(line, hasEquals);
             if (hasEquals) {
-                strings.emplace(Lower(Expand(key, {})), Expand(value, {}));
+                strings.emplace(LowerAscii(Expand(key, {})), Expand(value, {}));
             }
         }
     }
@@ -214,7 +199,7 @@ InfModels ReadInfModels(const std::wstring& text) {
         }
         for (const auto& [sectionName, forX64] : names) {
             InfModelSection section{sectionName, base, forX64, {}};
-            if (const auto found = sections.find(Lower(sectionName)); found != sections.end()) {
+            if (const auto found = sections.find(LowerAscii(sectionName)); found != sections.end()) {
                 for (const std::wstring& modelLine : found->second) {
                     bool modelHasEquals = false;
                     const std::wstring description = Expand(SplitEntry(modelLine, modelHasEquals).first, strings);

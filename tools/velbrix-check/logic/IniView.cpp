@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "velbrix-check/logic/ReaderText.h"
+
 namespace {
 
 // The platform's reader, with the executable's path of a Velbrix.exe in the checked folder: the configuration
@@ -25,16 +27,11 @@ private:
     std::wstring m_folder;
 };
 
-wchar_t LowerAscii(wchar_t character) {
-    return character >= L'A' && character <= L'Z' ? static_cast<wchar_t>(character - L'A' + L'a') : character;
-}
-
 } // namespace
 
-bool SameSectionName(const std::wstring& left, const std::wstring& right) {
-    return left.size() == right.size() && std::equal(left.begin(), left.end(), right.begin(), [](wchar_t a, wchar_t b) {
-               return LowerAscii(a) == LowerAscii(b);
-           });
+const CommonSetting& SettingOf(const IniView& view, const std::wstring& key) {
+    return *std::find_if(view.Settings.begin(), view.Settings.end(),
+                         [&](const CommonSetting& setting) { return setting.Key == key; });
 }
 
 IniView ReadIniView(IProfile& platformProfile, IProfileSections& sections, const std::wstring& folder) {
@@ -44,23 +41,20 @@ IniView ReadIniView(IProfile& platformProfile, IProfileSections& sections, const
     view.Folder = view.Config.ProgramDirectory;
     view.IniPath = view.Folder + INI_FILE_NAME;
 
-    // The same defaults as Velbrix's reading.
-    const auto setting = [&](const std::wstring& key, uint32_t defaultValue) {
-        return CommonSetting{key, profile.ReadString(view.IniPath, SECTION_COMMON, key, VALUE_READ_MAX),
-                             profile.ReadUInt32(view.IniPath, SECTION_COMMON, key, defaultValue)};
-    };
-    view.PrinterModelNums = setting(KEY_PRINTER_MODEL_NUMS, 0);
-    view.SearchDuration = setting(KEY_SEARCH_DURATION, SEARCH_DURATION_MIN);
-    view.DisplayConsole = setting(KEY_DISPLAY_CONSOLE, 0);
-    view.InstallMode = setting(KEY_INSTALL_MODE, 0);
+    for (const CommonSettingKey& setting : COMMON_SETTINGS) {
+        view.Settings.push_back({setting.Key,
+                                 profile.ReadString(view.IniPath, SECTION_COMMON, setting.Key, VALUE_READ_MAX),
+                                 profile.ReadUInt32(view.IniPath, SECTION_COMMON, setting.Key, setting.Default)});
+    }
 
     view.SectionNames = sections.SectionNames(view.IniPath);
     for (const auto& [number, entry] : view.Config.Models) {
         ModelSection model;
         model.Number = static_cast<uint32_t>(number);
         model.Section = SECTION_MODEL_PREFIX + std::to_wstring(number);
-        model.Present = std::any_of(view.SectionNames.begin(), view.SectionNames.end(),
-                                    [&](const std::wstring& name) { return SameSectionName(name, model.Section); });
+        model.Present = std::any_of(view.SectionNames.begin(), view.SectionNames.end(), [&](const std::wstring& name) {
+            return EqualIgnoringAsciiCase(name, model.Section);
+        });
         model.Model = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_MODEL, VALUE_READ_MAX);
         model.DriverName = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_DRIVER_NAME, VALUE_READ_MAX);
         model.DriverPath = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_DRIVER_PATH, VALUE_READ_MAX);

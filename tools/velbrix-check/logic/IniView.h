@@ -5,21 +5,10 @@
 #include <vector>
 
 #include "app/Configuration.h"
+#include "app/IniKeys.h"
 #include "app/ModelEntry.h"
 #include "ports/Profile.h"
 #include "velbrix-check/ports/ProfileSections.h"
-
-// The names velbrix.ini is written with.
-inline const std::wstring INI_FILE_NAME = L"velbrix.ini";
-inline const std::wstring SECTION_COMMON = L"COMMON";
-inline const std::wstring SECTION_MODEL_PREFIX = L"PRT";
-inline const std::wstring KEY_PRINTER_MODEL_NUMS = L"PrinterModelNums";
-inline const std::wstring KEY_SEARCH_DURATION = L"SearchDuration";
-inline const std::wstring KEY_DISPLAY_CONSOLE = L"DisplayConsole";
-inline const std::wstring KEY_INSTALL_MODE = L"InstallMode";
-inline const std::wstring KEY_PRINTER_MODEL = L"PrinterModel";
-inline const std::wstring KEY_PRINTER_DRIVER_NAME = L"PrinterDriverName";
-inline const std::wstring KEY_PRINTER_DRIVER_PATH = L"PrinterDriverPath";
 
 // How many characters of a value the checker reads, far more than Velbrix keeps, so that it can tell how long a
 // value is; it is the most the platform's reader gives.
@@ -55,10 +44,8 @@ struct IniView {
     std::wstring IniPath;
     Configuration Config;
     ConfigurationReport Report;
-    CommonSetting PrinterModelNums;
-    CommonSetting SearchDuration;
-    CommonSetting DisplayConsole;
-    CommonSetting InstallMode;
+    // In the order of COMMON_SETTINGS.
+    std::vector<CommonSetting> Settings;
     std::vector<std::wstring> SectionNames;
     std::vector<ModelSection> Models;
 };
@@ -67,5 +54,5 @@ struct IniView {
 // Velbrix.exe in that folder would read it. The folder ends in a backslash.
 IniView ReadIniView(IProfile& platformProfile, IProfileSections& sections, const std::wstring& folder);
 
-// Whether two section names are the same to the platform's reader, which ignores case.
-bool SameSectionName(const std::wstring& left, const std::wstring& right);
+// The setting of that key (one of COMMON_SETTINGS).
+const CommonSetting& SettingOf(const IniView& view, const std::wstring& key);

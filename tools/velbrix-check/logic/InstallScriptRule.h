@@ -3,11 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "discovery/DiscoveryResults.h"
 #include "install/InstallScript.h"
+#include "ports/CodePage936.h"
 #include "velbrix-check/logic/Findings.h"
 #include "velbrix-check/logic/IniView.h"
-#include "velbrix-check/ports/CodePages.h"
 
 // The longest queue name, beginning with the model's name, for which automatic installation's command fits (with
 // the widest IPv4 address); nothing when not even the model's name alone fits.
@@ -19,4 +18,4 @@ std::optional<std::size_t> LongestFittingQueue(const std::wstring& model, const 
 // the model holds, Velbrix refuses such a printer); a character without a code page 936 form; a path for the
 // script itself beyond 259 characters; an option beyond 259 or a command beyond 511 characters for the queue
 // name of FIXED_QUEUE_SUFFIX, with the margin left when it fits.
-Findings CheckInstallScript(const IniView& view, ICodePages& codePages);
+Findings CheckInstallScript(const IniView& view, ICodePage936& codePage936);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "velbrix-check/logic/ReaderText.h"
+
 namespace {
 
 // What Velbrix makes of a section named PRT and something: the text that says why it is never read, or
@@ -31,6 +33,17 @@ std::optional<CheckText> WhyIgnored(const std::wstring& suffix, std::size_t coun
     return std::nullopt;
 }
 
+// Where a section that is not read goes in the report: among the model sections by the number its name begins
+// with, or after them all.
+std::size_t OrderOfIgnored(const std::wstring& suffix) {
+    uint64_t number = 0;
+    std::size_t digits = 0;
+    for (; digits < suffix.size() && suffix[digits] >= L'0' && suffix[digits] <= L'9'; ++digits) {
+        number = std::min<uint64_t>(number * 10 + static_cast<uint64_t>(suffix[digits] - L'0'), UINT32_MAX);
+    }
+    return digits == 0 ? PLACE_ORDER_OTHER_SECTION : PlaceOrderOfModel(number);
+}
+
 } // namespace
 
 Findings CheckModelSections(const IniView& view) {
@@ -45,28 +58,29 @@ Findings CheckModelSections(const IniView& view) {
             ++last;
         }
         if (first == last) {
-            AddProblem(findings, PlaceOf(models[first].Section), CheckText::SECTION_MISSING);
+            AddProblem(findings, ModelPlace(models[first].Number), CheckText::SECTION_MISSING);
         } else {
-            AddProblem(findings, PlaceOf(models[first].Section) + L"-" + PlaceOf(models[last].Section),
-                       CheckText::SECTIONS_MISSING, {Number(last - first + 1)});
+            AddProblem(findings, ModelRunPlace(models[first].Number, models[last].Number), CheckText::SECTIONS_MISSING,
+                       {Number(last - first + 1)});
         }
         first = last;
     }
 
     std::size_t ignored = 0;
-    std::wstring firstUnlisted;
+    Place firstUnlisted;
     for (const std::wstring& name : view.SectionNames) {
         if (name.size() < SECTION_MODEL_PREFIX.size() ||
-            !SameSectionName(name.substr(0, SECTION_MODEL_PREFIX.size()), SECTION_MODEL_PREFIX)) {
+            !EqualIgnoringAsciiCase(name.substr(0, SECTION_MODEL_PREFIX.size()), SECTION_MODEL_PREFIX)) {
             continue;
         }
-        const auto why = WhyIgnored(name.substr(SECTION_MODEL_PREFIX.size()), models.size());
+        const std::wstring suffix = name.substr(SECTION_MODEL_PREFIX.size());
+        const auto why = WhyIgnored(suffix, models.size());
         if (!why) {
             continue;
         }
         if (++ignored > IGNORED_SECTIONS_LISTED) {
-            if (firstUnlisted.empty()) {
-                firstUnlisted = name;
+            if (firstUnlisted.Text.empty()) {
+                firstUnlisted = SectionPlace(name, OrderOfIgnored(suffix));
             }
             continue;
         }
@@ -74,11 +88,10 @@ Findings CheckModelSections(const IniView& view) {
         if (*why == CheckText::SECTION_BEYOND_COUNT) {
             values.push_back(Number(models.size()));
         }
-        AddProblem(findings, PlaceOf(name), *why, std::move(values));
+        AddProblem(findings, SectionPlace(name, OrderOfIgnored(suffix)), *why, std::move(values));
     }
     if (ignored > IGNORED_SECTIONS_LISTED) {
-        AddProblem(findings, PlaceOf(firstUnlisted), CheckText::SECTIONS_MORE,
-                   {Number(ignored - IGNORED_SECTIONS_LISTED)});
+        AddProblem(findings, firstUnlisted, CheckText::SECTIONS_MORE, {Number(ignored - IGNORED_SECTIONS_LISTED)});
     }
     return findings;
 }

@@ -7,7 +7,7 @@ Findings CheckModelValues(const IniView& view) {
         if (!model.Present) {
             continue;
         }
-        const std::wstring modelPlace = PlaceOf(model.Section, KEY_PRINTER_MODEL);
+        const Place modelPlace = ModelPlace(model.Number, KEY_PRINTER_MODEL);
         const std::wstring& name = model.Used.Model;
         if (name.empty()) {
             AddProblem(findings, modelPlace, CheckText::MODEL_EMPTY);
@@ -18,13 +18,14 @@ Findings CheckModelValues(const IniView& view) {
                     continue;
                 }
                 if (other < index && otherModel.Used.Model == name) {
-                    AddProblem(findings, modelPlace, CheckText::MODEL_DUPLICATE, {name, PlaceOf(otherModel.Section)});
+                    AddProblem(findings, modelPlace, CheckText::MODEL_DUPLICATE,
+                               {name, ModelPlace(otherModel.Number).Text});
                     break;
                 }
                 // A printer is listed under the model when its queue name holds the model's name.
                 if (otherModel.Used.Model != name && otherModel.Used.Model.find(name) != std::wstring::npos) {
                     AddNote(findings, modelPlace, CheckText::MODEL_WITHIN,
-                            {name, otherModel.Used.Model, PlaceOf(otherModel.Section)});
+                            {name, otherModel.Used.Model, ModelPlace(otherModel.Number).Text});
                 }
             }
         }
@@ -36,11 +37,11 @@ Findings CheckModelValues(const IniView& view) {
         };
         for (const auto& [key, value] : values) {
             if (value.substr(0, PROFILE_TEXT_MAX).find(L'|') != std::wstring::npos) {
-                AddProblem(findings, PlaceOf(model.Section, key), CheckText::VALUE_HAS_BAR,
+                AddProblem(findings, ModelPlace(model.Number, key), CheckText::VALUE_HAS_BAR,
                            {model.Used.Model, model.Used.DriverName, model.Used.DriverPath});
             }
             if (value.size() > PROFILE_TEXT_MAX) {
-                AddProblem(findings, PlaceOf(model.Section, key), CheckText::VALUE_TOO_LONG, {Number(value.size())});
+                AddProblem(findings, ModelPlace(model.Number, key), CheckText::VALUE_TOO_LONG, {Number(value.size())});
             }
         }
     }

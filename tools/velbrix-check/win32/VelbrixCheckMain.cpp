@@ -8,6 +8,7 @@
 #include "velbrix-check/win32/Win32FolderFiles.h"
 #include "velbrix-check/win32/Win32ProfileSections.h"
 #include "win32/SystemLibraries.h"
+#include "win32/Win32CodePage936.h"
 #include "win32/Win32Profile.h"
 #include "win32/Win32UserInterfaceLanguage.h"
 
@@ -21,7 +22,8 @@ int wmain(int argc, wchar_t** argv) {
     Win32ProfileSections sections;
     Win32FolderFiles files;
     Win32CodePages codePages;
+    Win32CodePage936 codePage936;
     Win32UserInterfaceLanguage language;
     Win32CheckOutput output;
-    return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages}, language, output);
+    return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages, codePage936}, language, output);
 }

@@ -2,32 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
-namespace {
-
-constexpr UINT CODE_PAGE_936 = 936;
-
-} // namespace
-
-bool Win32CodePages::HasCodePage936Form(const std::wstring& text) {
-    if (text.empty()) {
-        return true;
-    }
-    // Converted for real rather than only measured, so that the default-character flag is surely set.
-    const int units = static_cast<int>(text.size());
-    const int needed =
-        WideCharToMultiByte(CODE_PAGE_936, WC_NO_BEST_FIT_CHARS, text.data(), units, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0) {
-        return false;
-    }
-    std::vector<char> bytes(static_cast<std::size_t>(needed));
-    BOOL usedDefaultChar = FALSE;
-    const int written = WideCharToMultiByte(CODE_PAGE_936, WC_NO_BEST_FIT_CHARS, text.data(), units, bytes.data(),
-                                            needed, nullptr, &usedDefaultChar);
-    return written > 0 && !usedDefaultChar;
-}
-
 std::wstring Win32CodePages::FromAnsiCodePage(const std::string& bytes) {
     if (bytes.empty()) {
         return {};

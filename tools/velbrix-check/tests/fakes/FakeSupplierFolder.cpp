@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "velbrix-check/logic/IniText.h"
 #include "velbrix-check/logic/TextEncoding.h"
 
 namespace {
@@ -11,14 +12,6 @@ std::wstring WithoutLastBackslash(std::wstring path) {
         path.pop_back();
     }
     return path;
-}
-
-std::wstring Trim(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
 } // namespace
@@ -57,8 +50,11 @@ IFolderFiles::FileBytes FakeFolderFiles::Read(const std::wstring& path, std::siz
     return result;
 }
 
-bool FakeCodePages::HasCodePage936Form(const std::wstring& text) {
-    return text.find_first_of(withoutCodePage936Form) == std::wstring::npos;
+std::optional<std::string> FakeCodePages::ExactForm(const std::wstring& text) {
+    if (text.find_first_of(withoutCodePage936Form) != std::wstring::npos) {
+        return std::nullopt;
+    }
+    return Utf8(text);
 }
 
 std::wstring FakeCodePages::FromAnsiCodePage(const std::string& bytes) {
@@ -69,49 +65,19 @@ std::wstring FakeCodePages::FromAnsiCodePage(const std::string& bytes) {
     return text;
 }
 
-std::vector<FakeProfileReader::Section> FakeProfileReader::Parse(const std::wstring& iniPath) {
-    std::vector<Section> sections;
+std::vector<IniTextSection> FakeProfileReader::Parse(const std::wstring& iniPath) {
     const auto file = m_files.files.find(iniPath);
     if (file == m_files.files.end()) {
-        return sections;
+        return {};
     }
     FakeCodePages latin1;
-    const std::wstring text = DecodeText(file->second, EncodingOf(file->second), latin1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto end = text.find_first_of(L"\r\n", start);
-        if (end == std::wstring::npos) {
-            end = text.size();
-        }
-        const std::wstring line = Trim(text.substr(start, end - start));
-        start = end + 1;
-        if (!line.empty() && line.front() == L'[') {
-            sections.push_back({Trim(line.substr(1, line.find(L']') - 1)), {}});
-        } else if (const auto equals = line.find(L'='); equals != std::wstring::npos && !sections.empty()) {
-            std::wstring value = Trim(line.substr(equals + 1));
-            if (value.size() >= 2 && value.front() == L'"' && value.back() == L'"') {
-                value = value.substr(1, value.size() - 2);
-            }
-            sections.back().Entries.emplace_back(Trim(line.substr(0, equals)), value);
-        }
-    }
-    return sections;
+    return ReadIniText(DecodeText(file->second, EncodingOf(file->second), latin1));
 }
 
 const std::wstring* FakeProfileReader::Find(const std::wstring& iniPath, const std::wstring& section,
                                             const std::wstring& key) {
     m_parsed = Parse(iniPath);
-    const auto found = std::find_if(m_parsed.begin(), m_parsed.end(),
-                                    [&](const Section& candidate) { return SameSectionName(candidate.Name, section); });
-    if (found == m_parsed.end()) {
-        return nullptr;
-    }
-    for (const auto& [name, value] : found->Entries) {
-        if (SameSectionName(name, key)) {
-            return &value;
-        }
-    }
-    return nullptr;
+    return FindIniValue(m_parsed, section, key);
 }
 
 uint32_t FakeProfileReader::ReadUInt32(const std::wstring& iniPath, const std::wstring& section,
@@ -137,19 +103,10 @@ std::wstring FakeProfileReader::ReadString(const std::wstring& iniPath, const st
 
 std::vector<std::wstring> FakeProfileReader::SectionNames(const std::wstring& iniPath) {
     std::vector<std::wstring> names;
-    for (const Section& section : Parse(iniPath)) {
+    for (const IniTextSection& section : Parse(iniPath)) {
         names.push_back(section.Name);
     }
     return names;
-}
-
-std::string Utf16LeBom(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
 }
 
 std::string Utf8(const std::wstring& text) {
@@ -196,7 +153,7 @@ std::string DriverInf(const std::vector<std::wstring>& driverNames) {
     for (const std::wstring& name : driverNames) {
         models += L"\"" + name + L"\" = Install, VANTREL_ID\r\n";
     }
-    return Utf16LeBom(L"[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n\r\n[Manufacturer]\r\n"
-                      L"%Mfg% = Vantrel, NTamd64\r\n\r\n[Vantrel]\r\n" +
-                      models + L"\r\n[Vantrel.NTamd64]\r\n" + models + L"\r\n[Strings]\r\nMfg = \"Vantrel\"\r\n");
+    return Utf16LeWithBom(L"[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=Printer\r\n\r\n[Manufacturer]\r\n"
+                          L"%Mfg% = Vantrel, NTamd64\r\n\r\n[Vantrel]\r\n" +
+                          models + L"\r\n[Vantrel.NTamd64]\r\n" + models + L"\r\n[Strings]\r\nMfg = \"Vantrel\"\r\n");
 }

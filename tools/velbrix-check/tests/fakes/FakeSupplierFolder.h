@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "ports/CodePage936.h"
 #include "ports/Profile.h"
+#include "support/Utf16Text.h"
 #include "velbrix-check/logic/FolderCheck.h"
+#include "velbrix-check/logic/IniText.h"
 #include "velbrix-check/logic/IniView.h"
 #include "velbrix-check/ports/CodePages.h"
 #include "velbrix-check/ports/FolderFiles.h"
@@ -29,11 +32,11 @@ public:
 
 // The ANSI code page of this fake is Latin-1: each byte is the character of the same number. Characters listed
 // in withoutCodePage936Form have no form in code page 936; Thai letters, which have none in the real one either.
-class FakeCodePages final : public ICodePages {
+class FakeCodePages final : public ICodePages, public ICodePage936 {
 public:
     std::wstring withoutCodePage936Form = L"\u0E01\u0E02\u0E03";
 
-    bool HasCodePage936Form(const std::wstring& text) override;
+    std::optional<std::string> ExactForm(const std::wstring& text) override;
     std::wstring FromAnsiCodePage(const std::string& bytes) override;
 };
 
@@ -56,19 +59,14 @@ public:
     std::vector<std::wstring> SectionNames(const std::wstring& iniPath) override;
 
 private:
-    struct Section {
-        std::wstring Name;
-        std::vector<std::pair<std::wstring, std::wstring>> Entries;
-    };
-    std::vector<Section> Parse(const std::wstring& iniPath);
+    std::vector<IniTextSection> Parse(const std::wstring& iniPath);
     const std::wstring* Find(const std::wstring& iniPath, const std::wstring& section, const std::wstring& key);
 
     FakeFolderFiles& m_files;
-    std::vector<Section> m_parsed;
+    std::vector<IniTextSection> m_parsed;
 };
 
 // Texts as a supplier's editor saves them.
-std::string Utf16LeBom(const std::wstring& text);
 std::string Utf8(const std::wstring& text);
 std::string Utf8Bom(const std::wstring& text);
 std::string Ascii(const std::wstring& text);
@@ -81,7 +79,7 @@ public:
     const std::wstring& Folder() const { return m_folder; }
     void Write(const std::wstring& relativePath, std::string bytes);
     void AddFolder(const std::wstring& relativePath);
-    CheckPorts Ports() { return {profile, profile, files, codePages}; }
+    CheckPorts Ports() { return {profile, profile, files, codePages, codePages}; }
     IniView View() { return ReadIniView(profile, profile, m_folder); }
 
     FakeFolderFiles files;

@@ -10,7 +10,7 @@
 // A finding as a failed expectation shows it: its level, place, English text and values.
 inline void PrintTo(const Finding& finding, std::ostream* out) {
     const std::wstring text = std::wstring(finding.Level == Severity::Problem ? L"Problem " : L"Note ") +
-                              finding.Place + L": " +
+                              finding.Where.Text + L": " +
                               FillText(TextOf(CheckLanguage::English, finding.Text), finding.Values);
     *out << Utf8(text);
 }

@@ -77,7 +77,7 @@ TEST(CommonSettingsRule, SettingsAsVelbrixReadsThem) {
         folder.Write(L"velbrix.ini", Ascii(L"[COMMON]\r\n" + testCase.common + L"\r\n"));
         Findings atPlace;
         for (const Finding& finding : CheckCommonSettings(folder.View(), CheckLanguage::English)) {
-            if (finding.Place == testCase.place) {
+            if (finding.Where.Text == testCase.place) {
                 atPlace.push_back(finding);
             }
         }

@@ -96,8 +96,9 @@ TEST(DriverFilesRule, DriverNameAndInfFile) {
     };
     for (const auto& testCase : cases) {
         SupplierFolder folder;
-        folder.Write(L"velbrix.ini", Utf16LeBom(L"[COMMON]\r\nPrinterModelNums=1\r\n" +
-                                                ModelSectionText(1, L"M1", testCase.driverName, testCase.driverPath)));
+        folder.Write(L"velbrix.ini",
+                     Utf16LeWithBom(L"[COMMON]\r\nPrinterModelNums=1\r\n" +
+                                    ModelSectionText(1, L"M1", testCase.driverName, testCase.driverPath)));
         if (testCase.setup) {
             testCase.setup(folder);
         }

@@ -11,8 +11,8 @@ namespace {
 const std::wstring INF = L"drivers\\M1\\vantrel-m1.inf";
 
 std::string SoundIni() {
-    return Utf16LeBom(L"[COMMON]\r\nPrinterModelNums=1\r\nSearchDuration=5\r\n" +
-                      ModelSectionText(1, L"M1", L"Vantrel M1 PCL6", INF));
+    return Utf16LeWithBom(L"[COMMON]\r\nPrinterModelNums=1\r\nSearchDuration=5\r\n" +
+                          ModelSectionText(1, L"M1", L"Vantrel M1 PCL6", INF));
 }
 
 void SoundFolder(SupplierFolder& folder) {
@@ -98,9 +98,9 @@ TEST(FolderCheck, WhatIsReadAndTheExitCode) {
          L"C:\\Kit",
          [](SupplierFolder& folder) {
              folder.Write(L"velbrix.ini",
-                          Utf16LeBom(L"[COMMON]\r\nPrinterModelNums=2\r\nSearchDuration=200\r\n" +
-                                     ModelSectionText(2, L"M2", L"", INF) +
-                                     ModelSectionText(1, L"M1", L"Vantrel M1 PCL6", INF) + L"[PRT0]\r\n"));
+                          Utf16LeWithBom(L"[COMMON]\r\nPrinterModelNums=2\r\nSearchDuration=200\r\n" +
+                                         ModelSectionText(2, L"M2", L"", INF) +
+                                         ModelSectionText(1, L"M1", L"Vantrel M1 PCL6", INF) + L"[PRT0]\r\n"));
              folder.files.files.erase(L"C:\\Kit\\Velbrix.exe");
          },
          EXIT_SOMETHING_WRONG,

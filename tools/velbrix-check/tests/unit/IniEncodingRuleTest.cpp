@@ -26,7 +26,7 @@ TEST(IniEncodingRule, EncodingAndGarbledValues) {
         Findings expected;
     } cases[] = {
         {"UTF-16LE with its mark",
-         Utf16LeBom(ModelIni()),
+         Utf16LeWithBom(ModelIni()),
          {Note(L"velbrix.ini", CheckText::INI_ENCODING_SOUND, {L"UTF-16LE with a byte-order mark"})}},
         {"UTF-8 with its mark",
          Utf8Bom(ModelIni()),

@@ -143,8 +143,8 @@ TEST(InstallScriptRule, WhatWouldBreakTheScript) {
     for (const auto& testCase : cases) {
         SupplierFolder folder(testCase.folder);
         folder.Write(L"velbrix.ini",
-                     Utf16LeBom(L"[COMMON]\r\nPrinterModelNums=1\r\n" +
-                                ModelSectionText(1, testCase.model, testCase.driverName, testCase.driverPath)));
+                     Utf16LeWithBom(L"[COMMON]\r\nPrinterModelNums=1\r\n" +
+                                    ModelSectionText(1, testCase.model, testCase.driverName, testCase.driverPath)));
         EXPECT_EQ(CheckInstallScript(folder.View(), folder.codePages), testCase.expected) << testCase.name;
     }
 }

@@ -36,7 +36,7 @@ std::wstring Ini(const std::wstring& model, const std::wstring& driver, const st
 }
 
 std::string Inf(const std::wstring& driver) {
-    return Utf16LeBom(
+    return Utf16LeWithBom(
         L"[Version]\r\nClass=Printer\r\n[Manufacturer]\r\n%Mfg%=Vantrel,NTamd64\r\n[Vantrel.NTamd64]\r\n\"" + driver +
         L"\"=Install,VANTREL_M1\r\n[Strings]\r\nMfg=\"Vantrel\"\r\n");
 }
@@ -53,7 +53,7 @@ std::wstring ReadInAnsiCodePage(const std::wstring& text) {
 // Each test's folders live under one folder beside the test program, removed at the end.
 class CheckFolders : public ::testing::Test {
 protected:
-    void TearDown() override { RemoveFolder(TestProgramFolder() + L"check-folders\\"); }
+    void TearDown() override { RemoveFolder(TestProgramDirectory() + L"check-folders\\"); }
 };
 
 TEST_F(CheckFolders, SuppliersFolders) {
@@ -66,7 +66,7 @@ TEST_F(CheckFolders, SuppliersFolders) {
         std::vector<std::wstring> lines;
     } cases[] = {
         {"UTF-16LE with Chinese names",
-         {{L"velbrix.ini", Utf16LeBom(Ini(CHINESE_MODEL, CHINESE_DRIVER, INF))}, {INF, Inf(CHINESE_DRIVER)}},
+         {{L"velbrix.ini", Utf16LeWithBom(Ini(CHINESE_MODEL, CHINESE_DRIVER, INF))}, {INF, Inf(CHINESE_DRIVER)}},
          0,
          {Line(false, L"velbrix.ini", CheckText::INI_ENCODING_SOUND,
                {TextOf(SessionLanguage(), CheckText::ENCODING_UTF16LE)}),
@@ -84,17 +84,17 @@ TEST_F(CheckFolders, SuppliersFolders) {
           Line(true, L"[PRT1] PrinterModel", CheckText::VALUE_GARBLED,
                {ReadInAnsiCodePage(CHINESE_MODEL), CHINESE_MODEL})}},
         {"a missing INF file",
-         {{L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))}},
+         {{L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))}},
          1,
          {Line(true, L"[PRT1] PrinterDriverPath", CheckText::DRIVER_PATH_MISSING, {INF}),
           Summary(CheckText::SUMMARY_PROBLEMS, L"1")}},
         {"an INF file that does not name the driver",
-         {{L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))}, {INF, Inf(L"Vantrel M1 PS")}},
+         {{L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))}, {INF, Inf(L"Vantrel M1 PS")}},
          1,
          {Line(true, L"[PRT1] PrinterDriverName", CheckText::DRIVER_NOT_IN_INF,
                {L"Vantrel M1 PCL6", INF, L"\"Vantrel M1 PS\""})}},
         {"a driver name without a code page 936 form",
-         {{L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel \u0E01", INF))}, {INF, Inf(L"Vantrel \u0E01")}},
+         {{L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel \u0E01", INF))}, {INF, Inf(L"Vantrel \u0E01")}},
          1,
          {Line(true, L"[PRT1] PrinterDriverName", CheckText::SCRIPT_NO_CP936, {L"\"\u0E01\" (U+0E01)"})}},
         {"a binary file named velbrix.ini",
@@ -102,19 +102,20 @@ TEST_F(CheckFolders, SuppliersFolders) {
          1,
          {Line(true, L"velbrix.ini", CheckText::INI_NOT_TEXT)}},
         {"an INF file of 10 MB",
-         {{L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))}, {INF, std::string(10 * 1000 * 1000, ';')}},
+         {{L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))},
+          {INF, std::string(10 * 1000 * 1000, ';')}},
          1,
          {Line(true, L"[PRT1] PrinterDriverPath", CheckText::INF_TOO_LARGE,
                {INF, L"10000000", std::to_wstring(INF_READ_MAX)})}},
         {"a driver path of 300 characters",
-         {{L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel M1 PCL6", longPath))}},
+         {{L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel M1 PCL6", longPath))}},
          1,
          {Line(true, L"[PRT1] PrinterDriverPath", CheckText::VALUE_TOO_LONG, {L"300"}),
           Line(true, L"[PRT1] PrinterDriverPath", CheckText::DRIVER_PATH_NOT_INF, {longPath.substr(0, 259)})}},
     };
     int number = 0;
     for (const auto& testCase : cases) {
-        const std::wstring folder = TestProgramFolder() + L"check-folders\\" + std::to_wstring(++number) + L"\\";
+        const std::wstring folder = TestProgramDirectory() + L"check-folders\\" + std::to_wstring(++number) + L"\\";
         ASSERT_TRUE(WriteFileBytes(folder + L"Velbrix.exe", "MZ")) << testCase.name;
         for (const auto& [name, bytes] : testCase.files) {
             ASSERT_TRUE(WriteFileBytes(folder + name, bytes)) << testCase.name;
@@ -132,21 +133,21 @@ TEST_F(CheckFolders, SuppliersFolders) {
 }
 
 TEST_F(CheckFolders, FoldersThatCannotBeReadAndTheCheckersOwnFolder) {
-    const std::wstring base = TestProgramFolder() + L"check-folders\\";
+    const std::wstring base = TestProgramDirectory() + L"check-folders\\";
     std::wstring deep = base + L"deep";
     while (deep.size() < 300) {
         deep += L"\\" + std::wstring(40, L'd');
     }
     deep += L"\\";
     ASSERT_TRUE(WriteFileBytes(deep + L"Velbrix.exe", "MZ"));
-    ASSERT_TRUE(WriteFileBytes(deep + L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))));
+    ASSERT_TRUE(WriteFileBytes(deep + L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))));
     ASSERT_TRUE(WriteFileBytes(deep + INF, Inf(L"Vantrel M1 PCL6")));
     const std::wstring own = base + L"own\\";
     ASSERT_TRUE(WriteFileBytes(own + L"Velbrix.exe", "MZ"));
-    ASSERT_TRUE(WriteFileBytes(own + L"velbrix.ini", Utf16LeBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))));
+    ASSERT_TRUE(WriteFileBytes(own + L"velbrix.ini", Utf16LeWithBom(Ini(L"M1", L"Vantrel M1 PCL6", INF))));
     ASSERT_TRUE(WriteFileBytes(own + INF, Inf(L"Vantrel M1 PCL6")));
     ASSERT_TRUE(
-        CopyFileW((TestProgramFolder() + L"VelbrixCheck.exe").c_str(), (own + L"VelbrixCheck.exe").c_str(), FALSE));
+        CopyFileW((TestProgramDirectory() + L"VelbrixCheck.exe").c_str(), (own + L"VelbrixCheck.exe").c_str(), FALSE));
 
     const struct {
         const char* name;

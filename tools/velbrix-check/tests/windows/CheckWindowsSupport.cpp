@@ -5,13 +5,6 @@ namespace {
 // Long enough for any check; only a checker that hangs, which is a failure, waits it out.
 constexpr DWORD CHECKER_WAIT_MS = 60000;
 
-void MakeFoldersFor(const std::wstring& path) {
-    for (std::size_t separator = path.find(L'\\', 3); separator != std::wstring::npos;
-         separator = path.find(L'\\', separator + 1)) {
-        CreateDirectoryW(path.substr(0, separator).c_str(), nullptr);
-    }
-}
-
 // An argument as the command line's reader takes it back: between quotes, with the backslashes before the closing
 // quote doubled so that they do not escape it.
 std::wstring Quoted(const std::wstring& argument) {
@@ -23,26 +16,6 @@ std::wstring Quoted(const std::wstring& argument) {
 }
 
 } // namespace
-
-std::wstring TestProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring program(path, length);
-    return program.substr(0, program.rfind(L'\\') + 1);
-}
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    MakeFoldersFor(path);
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
-}
 
 void RemoveFolder(const std::wstring& folder) {
     const std::wstring base = folder.back() == L'\\' ? folder : folder + L"\\";
@@ -65,15 +38,6 @@ void RemoveFolder(const std::wstring& folder) {
     RemoveDirectoryW(base.c_str());
 }
 
-std::string Utf16LeBom(const std::wstring& text) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t character : text) {
-        bytes.push_back(static_cast<char>(character & 0xFF));
-        bytes.push_back(static_cast<char>((character >> 8) & 0xFF));
-    }
-    return bytes;
-}
-
 std::string Utf8(const std::wstring& text) {
     const int size = static_cast<int>(text.size());
     const int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
@@ -93,7 +57,7 @@ std::wstring FromUtf8(const std::string& bytes) {
 CheckerRun RunChecker(const std::vector<std::wstring>& arguments, const std::wstring& checker) {
     CheckerRun run;
     run.ExitCode = 0xFFFFFFFF;
-    const std::wstring program = checker.empty() ? TestProgramFolder() + L"VelbrixCheck.exe" : checker;
+    const std::wstring program = checker.empty() ? TestProgramDirectory() + L"VelbrixCheck.exe" : checker;
     std::wstring commandLine = Quoted(program);
     for (const std::wstring& argument : arguments) {
         commandLine += L" " + Quoted(argument);
