@@ -44,7 +44,7 @@ check() {
 # A supplier folder holding a copy of Velbrix.exe and, when given, the velbrix.ini text (written as is).
 supplier_folder() {
     local folder
-    folder=$(mktemp -d "$WINEPREFIX/drive_c/supplier.XXXXXX")
+    folder=$(mktemp -d "$WINEPREFIX/drive_c/${E2E_SUPPLIER_FOLDER:-supplier}.XXXXXX")
     cp "$E2E_BUILD/Velbrix.exe" "$folder/"
     [ $# -gt 0 ] && printf '%b' "$1" >"$folder/velbrix.ini"
     echo "$folder"
