@@ -10,6 +10,21 @@ namespace {
 // "客户端地址：" (client address) in the GBK code page.
 const std::string CLIENT_ADDRESS_GBK = "\xBF\xCD\xBB\xA7\xB6\xCB\xB5\xD8\xD6\xB7\xA3\xBA";
 
+// Under a flood on one socket, the other is looked at after this many datagrams in a row: neither socket can
+// starve the other, and a datagram of the flood still costs one call into its socket, not two.
+constexpr int DATAGRAMS_IN_A_ROW = 32;
+
+// What the listener holds at a given moment, so that one path gives all of it back, also after a failure.
+struct Held {
+    bool runtime = false;
+    bool socketLibrary = false;
+    MdnsListeningSockets sockets{};
+};
+
+IMdnsSocket& SocketOf(ListenerContext& context, std::size_t role) {
+    return role == MDNS_MULTICAST_SOCKET ? context.multicastSocket : context.unicastSocket;
+}
+
 void Trace(IStandardOutput& output, const std::string& sender, const DatagramBytes& buffer) {
     output.Write(CLIENT_ADDRESS_GBK + sender);
     output.WriteLineEnd();
@@ -19,96 +34,251 @@ void Trace(IStandardOutput& output, const std::string& sender, const DatagramByt
     }
 }
 
-// The system sends a multicast datagram out of the adapter with the lowest-metric multicast route only, and
-// delivers the group's datagrams only from adapters where it was joined. A VPN or a virtual switch often holds
-// that route, so the group is joined on every adapter before the question is asked on each of them; a join or
-// a send that fails on one adapter costs only that adapter. The adapters are listed once: one that appears
-// during the search is not asked.
-void JoinAndAsk(ListenerContext& context) {
-    IMdnsSocket& socket = context.socket;
-    std::vector<NetworkInterfaceAddress> listed;
-    const std::vector<std::string> addresses =
-        context.interfaces.ListIpv4Addresses(listed) ? MulticastInterfaceAddresses(listed) : std::vector<std::string>{};
-    if (addresses.empty()) {
-        socket.JoinGroup(MDNS_GROUP, ANY_INTERFACE);
-        socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
-        return;
+// Each socket counts as held from its creation on, so that it is closed whatever happens after.
+bool OpenMulticastSocket(ListenerContext& context, bool& held) {
+    IMdnsSocket& socket = context.multicastSocket;
+    held = socket.CreateSocket();
+    if (!held) {
+        return false;
     }
-    for (const std::string& address : addresses) {
-        socket.JoinGroup(MDNS_GROUP, address);
-    }
-    for (const std::string& address : addresses) {
-        // Without its own interface the query would leave by the previous one and ask those printers twice.
-        if (socket.SetSendingInterface(address)) {
-            socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
-        }
-    }
-}
-
-int32_t ListenAndForward(ListenerContext& context) {
-    IMdnsSocket& socket = context.socket;
-    if (!socket.CreateSocket()) {
-        return LISTENER_EXIT_SOCKET_FAILED;
-    }
+    // The mDNS port is shared with the system's own responder and other programs, so the socket asks to share
+    // it.
     if (!socket.SetReuseAddress()) {
-        socket.CloseSocket();
-        return LISTENER_EXIT_SOCKET_FAILED;
+        return false;
     }
     context.output.Write("Setting SO_REUSEADDR...OK.");
     context.output.WriteLineEnd();
     // A system that keeps its own size still works, only with less room for a burst.
     socket.SetReceiveBufferBytes(MDNS_RECEIVE_BUFFER_BYTES);
-    if (!socket.Bind(MDNS_PORT)) {
-        socket.CloseSocket();
-        return LISTENER_EXIT_SOCKET_FAILED;
-    }
-    JoinAndAsk(context);
+    return socket.Bind(MDNS_PORT);
+}
 
-    DatagramBytes buffer{};
-    while (context.handoff.StopSearch.load() != 1) {
+bool OpenUnicastSocket(ListenerContext& context, bool& held) {
+    IMdnsSocket& socket = context.unicastSocket;
+    held = socket.CreateSocket();
+    if (!held) {
+        return false;
+    }
+    socket.SetReceiveBufferBytes(MDNS_RECEIVE_BUFFER_BYTES);
+    return socket.Bind(ANY_PORT);
+}
+
+// Asks the question once out of each adapter; with none, once out of the one the system chooses. Answers how
+// many adapters were asked.
+std::size_t AskOnEach(IMdnsSocket& socket, const std::vector<std::string>& addresses) {
+    if (addresses.empty()) {
+        return socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT) ? 1 : 0;
+    }
+    std::size_t asked = 0;
+    for (const std::string& address : addresses) {
+        // Without its own interface the query would leave by the previous one and ask those printers twice.
+        if (socket.SetSendingInterface(address) && socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT)) {
+            ++asked;
+        }
+    }
+    return asked;
+}
+
+// Answers to the group come back only on adapters where the group was joined, so the multicast socket asks
+// only there. Where no join succeeded (a tentative or duplicate address, a driver that refuses), the system's
+// choice is joined and asked, as on a desk whose adapters cannot be listed.
+std::size_t JoinAndAskOnTheGroup(IMdnsSocket& socket, const std::vector<std::string>& addresses) {
+    std::vector<std::string> joined;
+    for (const std::string& address : addresses) {
+        if (socket.JoinGroup(MDNS_GROUP, address)) {
+            joined.push_back(address);
+        }
+    }
+    if (joined.empty()) {
+        socket.JoinGroup(MDNS_GROUP, ANY_INTERFACE);
+    }
+    return AskOnEach(socket, joined);
+}
+
+struct AdaptersAsked {
+    std::size_t byMulticastSocket = 0;
+    std::size_t byUnicastSocket = 0;
+};
+
+// The system sends a multicast datagram out of the adapter with the lowest-metric multicast route only, and
+// delivers the group's datagrams only from adapters where it was joined. A VPN or a virtual switch often holds
+// that route, so the question is asked out of every adapter that can reach printers; a join or a send that
+// fails on one adapter costs only that adapter. The unicast socket asks on every one of them whatever the
+// joins did: its answers need no group. The adapters are listed once: one that appears during the search is
+// not asked.
+AdaptersAsked JoinAndAsk(ListenerContext& context, const MdnsListeningSockets& listening) {
+    std::vector<NetworkInterfaceAddress> listed;
+    const std::vector<std::string> addresses =
+        context.interfaces.ListIpv4Addresses(listed) ? MulticastInterfaceAddresses(listed) : std::vector<std::string>{};
+    AdaptersAsked asked;
+    if (listening[MDNS_MULTICAST_SOCKET]) {
+        asked.byMulticastSocket = JoinAndAskOnTheGroup(context.multicastSocket, addresses);
+    }
+    if (listening[MDNS_UNICAST_SOCKET]) {
+        asked.byUnicastSocket = AskOnEach(context.unicastSocket, addresses);
+    }
+    return asked;
+}
+
+// Which listening socket the next datagram is taken from: the one taken from last while it keeps receiving,
+// up to DATAGRAMS_IN_A_ROW, then the other first; and when neither has one waiting, whichever receives one
+// first.
+class SocketTurns {
+public:
+    SocketTurns(ListenerContext& context, const MdnsListeningSockets& listening)
+        : m_context(context), m_listening(listening),
+          m_current(listening[MDNS_MULTICAST_SOCKET] ? MDNS_MULTICAST_SOCKET : MDNS_UNICAST_SOCKET) {}
+
+    // The role of the socket to receive from, or MDNS_WAIT_FAILED.
+    int Next() {
+        const std::size_t other = m_current == MDNS_MULTICAST_SOCKET ? MDNS_UNICAST_SOCKET : MDNS_MULTICAST_SOCKET;
+        const std::array<std::size_t, MDNS_SOCKET_ROLES> order =
+            m_inARow < DATAGRAMS_IN_A_ROW ? std::array{m_current, other} : std::array{other, m_current};
+        for (const std::size_t role : order) {
+            if (m_listening[role] && SocketOf(m_context, role).HasPendingDatagram()) {
+                return Took(role);
+            }
+        }
         // The trace waits in a buffer while datagrams keep coming, and reaches the output before the listener
         // waits for the next one.
-        if (!socket.HasPendingDatagram()) {
-            context.output.Flush();
+        m_context.output.Flush();
+        const int role = m_context.wait.WaitForDatagram(m_listening);
+        if (role != MDNS_MULTICAST_SOCKET && role != MDNS_UNICAST_SOCKET) {
+            return MDNS_WAIT_FAILED;
+        }
+        return Took(static_cast<std::size_t>(role));
+    }
+
+private:
+    int Took(std::size_t role) {
+        m_inARow = role == m_current && m_inARow < DATAGRAMS_IN_A_ROW ? m_inARow + 1 : 1;
+        m_current = role;
+        return static_cast<int>(role);
+    }
+
+    ListenerContext& m_context;
+    const MdnsListeningSockets m_listening;
+    std::size_t m_current;
+    int m_inARow = 0;
+};
+
+// Every datagram, whichever socket heard it, goes through here: the trace, the scan, the hand-off. Answers
+// whether the listener goes on.
+bool HandleDatagram(ListenerContext& context, const std::string& sender, const DatagramBytes& buffer) {
+    Trace(context.output, sender, buffer);
+    if (!CanNamePrinter(buffer)) {
+        // The window would drop it without a word, so it costs the window nothing; a listener that a later
+        // search retired still ends here, as it would at its next hand-off.
+        return context.handoff.CurrentSearch.load() == context.search;
+    }
+    // A listener that a later search retired forwards nothing more: that search has its own.
+    return ListenerHandOff(context.handoff, context.search, sender, buffer, context.sleeper,
+                           context.sendPacketMessage) != HandOffResult::Retired;
+}
+
+// A socket that could not be opened whole is closed at once: the search goes on with the other.
+bool Opened(ListenerContext& context, Held& held, std::size_t role, bool opened) {
+    if (!opened && held.sockets[role]) {
+        held.sockets[role] = false;
+        SocketOf(context, role).CloseSocket();
+    }
+    return opened;
+}
+
+void Listen(ListenerContext& context, Held& held) {
+    MdnsListeningSockets listening{};
+    listening[MDNS_MULTICAST_SOCKET] =
+        Opened(context, held, MDNS_MULTICAST_SOCKET, OpenMulticastSocket(context, held.sockets[MDNS_MULTICAST_SOCKET]));
+    listening[MDNS_UNICAST_SOCKET] =
+        Opened(context, held, MDNS_UNICAST_SOCKET, OpenUnicastSocket(context, held.sockets[MDNS_UNICAST_SOCKET]));
+    if (!listening[MDNS_MULTICAST_SOCKET] && !listening[MDNS_UNICAST_SOCKET]) {
+        return;
+    }
+    // What an explanation of an empty search needs: which sockets listened, how many adapters each asked.
+    [[maybe_unused]] const AdaptersAsked asked = JoinAndAsk(context, listening);
+
+    SocketTurns turns(context, listening);
+    DatagramBytes buffer{};
+    while (context.handoff.StopSearch.load() != 1) {
+        const int role = turns.Next();
+        if (role == MDNS_WAIT_FAILED) {
+            continue;
         }
         buffer.fill(0);
         std::string sender;
-        const int received = socket.Receive(buffer, sender);
-        if (received <= 0) {
+        // Too long, failed or empty: the round is skipped.
+        if (SocketOf(context, static_cast<std::size_t>(role)).Receive(buffer, sender) <= 0) {
             continue;
         }
-        Trace(context.output, sender, buffer);
-        if (!CanNamePrinter(buffer)) {
-            // The window would drop it without a word, so it costs the window nothing; a listener that a later
-            // search retired still ends here, as it would at its next hand-off.
-            if (context.handoff.CurrentSearch.load() != context.search) {
-                break;
-            }
-            continue;
-        }
-        const HandOffResult result = ListenerHandOff(context.handoff, context.search, sender, buffer, context.sleeper,
-                                                     context.sendPacketMessage);
-        if (result == HandOffResult::Retired) {
-            // A later search has its own listener; this one forwards nothing more.
+        if (!HandleDatagram(context, sender, buffer)) {
             break;
         }
     }
-    socket.CloseSocket();
+}
+
+// Gives back whatever the listener holds: neither socket outlives it.
+void Release(ListenerContext& context, Held& held) {
+    for (std::size_t role = 0; role < MDNS_SOCKET_ROLES; ++role) {
+        if (held.sockets[role]) {
+            held.sockets[role] = false;
+            SocketOf(context, role).CloseSocket();
+        }
+    }
+    if (held.socketLibrary) {
+        held.socketLibrary = false;
+        context.multicastSocket.StopSocketLibrary();
+    }
+    if (held.runtime) {
+        held.runtime = false;
+        context.runtime.Uninitialise();
+    }
+}
+
+void TellWindow(ListenerContext& context, ListenerNotice notice) {
+    if (PostListenerNotice(context.handoff, context.search, notice)) {
+        context.sendNoticeMessage();
+    }
+}
+
+int32_t ListenWithRuntime(ListenerContext& context, Held& held) {
+    held.socketLibrary = context.multicastSocket.StartSocketLibrary();
+    if (held.socketLibrary) {
+        Listen(context, held);
+    }
+    const bool listened = held.sockets[MDNS_MULTICAST_SOCKET] || held.sockets[MDNS_UNICAST_SOCKET];
+    Release(context, held);
+    context.output.Flush();
+    if (!listened) {
+        TellWindow(context, ListenerNotice::CouldNotListen);
+        return LISTENER_EXIT_SOCKET_FAILED;
+    }
     return LISTENER_EXIT_OK;
 }
 
 } // namespace
 
-int32_t MdnsListenerThread(ListenerContext& context) {
-    if (!context.runtime.Initialise()) {
-        return LISTENER_EXIT_OK;
+int32_t MdnsListenerThread(ListenerContext& context) noexcept {
+    Held held;
+    try {
+        held.runtime = context.runtime.Initialise();
+        if (!held.runtime) {
+            return LISTENER_EXIT_OK;
+        }
+        return ListenWithRuntime(context, held);
+    } catch (...) {
+        // Whatever failed (the memory ran out, say), this listener goes no further: it gives back what it holds
+        // and tells the window, which ends Velbrix as it does when a handler fails, instead of the process
+        // vanishing without a word.
     }
-    int32_t exitCode = LISTENER_EXIT_SOCKET_FAILED;
-    if (context.socket.StartSocketLibrary()) {
-        exitCode = ListenAndForward(context);
-        context.socket.StopSocketLibrary();
+    try {
+        Release(context, held);
+    } catch (...) {
+        // What could not be given back goes with the process, which is ending.
     }
-    context.runtime.Uninitialise();
-    context.output.Flush();
-    return exitCode;
+    try {
+        TellWindow(context, ListenerNotice::Failed);
+    } catch (...) {
+        // Nothing more can be told.
+    }
+    return LISTENER_EXIT_FAILED;
 }

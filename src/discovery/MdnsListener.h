@@ -29,12 +29,24 @@ constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
 constexpr uint32_t MDNS_RECEIVE_BUFFER_BYTES = 4 * 1024 * 1024;
 
 constexpr int32_t LISTENER_EXIT_OK = 0;
+// Neither socket could be opened: the window has been told that nothing can be heard.
 constexpr int32_t LISTENER_EXIT_SOCKET_FAILED = -1;
+// Something failed with an exception: the sockets are closed and the window has been told.
+constexpr int32_t LISTENER_EXIT_FAILED = -2;
+
+// The port the unicast socket binds to: one the system picks. A question from a port other than the mDNS port
+// is answered at once by unicast to that port, which a desk's firewall lets through where it drops answers
+// sent to the group.
+constexpr uint16_t ANY_PORT = 0;
 
 // Everything one listener thread works with; search is the number of the search it belongs to.
 struct ListenerContext {
     IComponentRuntime& runtime;
-    IMdnsSocket& socket;
+    // On the mDNS port, in the group; the socket library is started and stopped through it.
+    IMdnsSocket& multicastSocket;
+    // On a port the system picks.
+    IMdnsSocket& unicastSocket;
+    IMdnsSocketWait& wait;
     INetworkInterfaces& interfaces;
     IStandardOutput& output;
     ISleeper& sleeper;
@@ -42,10 +54,15 @@ struct ListenerContext {
     uint32_t search;
     // Sends the packet message to the main window and returns once it has been handled.
     std::function<void()> sendPacketMessage;
+    // Sends the notice message to the main window (the notice waits in the hand-off) and returns once it has
+    // been handled.
+    std::function<void()> sendNoticeMessage;
 };
 
-// The listener of one search: joins the mDNS group and asks its question once on every adapter that can
-// reach printers (on the one the system chooses when none can be listed), then traces every datagram that
-// reaches the port and hands each one that can name a printer to the window thread, until the search is
-// stopped. Returns the thread's exit code.
-int32_t MdnsListenerThread(ListenerContext& context);
+// The listener of one search. Its multicast socket joins the mDNS group and asks the question once on every
+// adapter that can reach printers where the join succeeded (on the one the system chooses when there is none);
+// its unicast socket asks the same question once on every such adapter. It then traces every datagram that
+// reaches either socket and hands each one that can name a printer to the window thread, until the search is
+// stopped. When neither socket can be opened, or anything fails with an exception, it closes what it holds and
+// tells the window through the hand-off. Returns the thread's exit code; never throws.
+int32_t MdnsListenerThread(ListenerContext& context) noexcept;

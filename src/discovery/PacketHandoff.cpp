@@ -69,3 +69,19 @@ void StopDiscovery(DiscoveryHandoff& handoff) {
     int32_t reading = HANDOFF_READING;
     handoff.HandoffState.compare_exchange_strong(reading, HANDOFF_FREE);
 }
+
+bool PostListenerNotice(DiscoveryHandoff& handoff, uint32_t listenerSearch, ListenerNotice notice) {
+    if (handoff.CurrentSearch.load() != listenerSearch) {
+        return false;
+    }
+    handoff.Notice.store(uint64_t{listenerSearch} << 32 | static_cast<uint32_t>(notice));
+    return true;
+}
+
+ListenerNotice TakeListenerNotice(DiscoveryHandoff& handoff) {
+    const uint64_t notice = handoff.Notice.exchange(0);
+    if (static_cast<uint32_t>(notice >> 32) != handoff.CurrentSearch.load()) {
+        return ListenerNotice::None;
+    }
+    return static_cast<ListenerNotice>(static_cast<uint32_t>(notice));
+}

@@ -38,7 +38,13 @@ struct DiscoveryHandoff {
     // listeners of earlier searches. The slot records whose listener filled it.
     std::atomic<uint32_t> CurrentSearch{0};
     std::atomic<uint32_t> SlotSearch{0};
+    // What a listener tells the window besides datagrams, with the number of its search in the upper half, so
+    // that the window reads both in one step.
+    std::atomic<uint64_t> Notice{0};
 };
+
+// What a listener that cannot go on tells the window: it could open no socket, or it failed (an exception).
+enum class ListenerNotice : uint32_t { None = 0, CouldNotListen = 1, Failed = 2 };
 
 // A datagram as the window thread took it out of the slot.
 struct ReceivedDatagram {
@@ -71,3 +77,10 @@ void ReleaseHandoff(DiscoveryHandoff& handoff);
 // The end of a search: the listener stops after its next datagram. A slot left claimed for reading is freed;
 // a slot a listener is filling is left to that listener, which frees it itself.
 void StopDiscovery(DiscoveryHandoff& handoff);
+
+// Listener side: leaves the notice for the window; a listener that a later search retired leaves nothing.
+// Answers whether it left it.
+bool PostListenerNotice(DiscoveryHandoff& handoff, uint32_t listenerSearch, ListenerNotice notice);
+
+// Window side: takes the notice that the listener of the current search left; None when there is none.
+ListenerNotice TakeListenerNotice(DiscoveryHandoff& handoff);

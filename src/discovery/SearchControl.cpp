@@ -63,16 +63,33 @@ void SearchControl::OnSearch() {
     EnableCommandButtons(m_window, true);
 }
 
-void SearchControl::OnSearchTimer() {
+void SearchControl::EndSearch(const std::wstring& outcome, IMainWindow::BoxIcon icon) {
     StopDiscovery(m_handoff);
     EnableCommandButtons(m_window, true);
     m_window.StopTimer(TIMER_SEARCH);
+    m_log.Append(outcome);
+    m_box.Show(outcome, icon);
+}
+
+void SearchControl::OnSearchTimer() {
     if (m_tables.Discovered.Count == 0) {
-        LogMessage(MSG_NOTHING_FOUND);
-        m_box.Show(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);
+        EndSearch(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);
     } else {
-        const std::wstring line = m_catalogue.Format(MSG_FOUND_COUNT, {m_tables.Discovered.Count});
-        m_log.Append(line);
-        m_box.Show(line, IMainWindow::BoxIcon::Information);
+        EndSearch(m_catalogue.Format(MSG_FOUND_COUNT, {m_tables.Discovered.Count}), IMainWindow::BoxIcon::Information);
+    }
+}
+
+void SearchControl::OnListenerNotice() {
+    switch (TakeListenerNotice(m_handoff)) {
+    case ListenerNotice::CouldNotListen:
+        // Only while the search runs: after its end the person has already been told how it went.
+        if (m_handoff.StopSearch.load() == 0) {
+            EndSearch(m_catalogue.Text(MSG_CANNOT_LISTEN), IMainWindow::BoxIcon::Warning);
+        }
+        return;
+    case ListenerNotice::Failed:
+        throw ListenerFailure();
+    case ListenerNotice::None:
+        return;
     }
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 
-// What one listener needs of the network: the socket library and one UDP socket on the mDNS port. Each call
-// answers whether it succeeded.
+// What Receive answers for a datagram longer than the buffer: the system does not deliver it, not even in part.
+constexpr int MDNS_RECEIVE_TOO_LONG = -2;
+
+// What one listener needs of the network: the socket library and one UDP socket. Each call answers whether it
+// succeeded.
 class IMdnsSocket {
 public:
     virtual ~IMdnsSocket() = default;
@@ -18,7 +22,7 @@ public:
     virtual bool SetReuseAddress() = 0;
     // Asks the system to hold up to that many bytes of datagrams that arrive while nobody receives.
     virtual bool SetReceiveBufferBytes(uint32_t bytes) = 0;
-    // Binds to every local address (0.0.0.0) at the port.
+    // Binds to every local address (0.0.0.0) at the port; at port 0, at a port the system picks.
     virtual bool Bind(uint16_t port) = 0;
     // Joins the group on the interface that holds the local address; on "0.0.0.0", on the one the system
     // chooses.
@@ -27,10 +31,27 @@ public:
     // one the system chooses.
     virtual bool SetSendingInterface(const std::string& interfaceAddress) = 0;
     virtual bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) = 0;
-    // Waits without limit for one datagram: its length, 0 for an empty one, or -1 when the receive failed
-    // (a datagram longer than the buffer fails too). sender is the source address as dotted-decimal text.
+    // Waits without limit for one datagram: its length, 0 for an empty one, MDNS_RECEIVE_TOO_LONG for one
+    // longer than the buffer, or -1 when the receive failed. sender is the source address as dotted-decimal
+    // text.
     virtual int Receive(std::span<uint8_t> buffer, std::string& sender) = 0;
     // Whether a datagram is already waiting, so that the next receive will not wait.
     virtual bool HasPendingDatagram() = 0;
     virtual void CloseSocket() = 0;
+};
+
+// The listener's two sockets: one on the mDNS port in the group, for answers sent by multicast, and one on a
+// port the system picks, for answers sent back by unicast to the port a question came from.
+enum MdnsSocketRole : std::size_t { MDNS_MULTICAST_SOCKET = 0, MDNS_UNICAST_SOCKET = 1, MDNS_SOCKET_ROLES = 2 };
+using MdnsListeningSockets = std::array<bool, MDNS_SOCKET_ROLES>;
+
+constexpr int MDNS_WAIT_FAILED = -1;
+
+// Waits on the listener's sockets at once.
+class IMdnsSocketWait {
+public:
+    virtual ~IMdnsSocketWait() = default;
+    // Waits without limit until a datagram waits on one of the sockets marked listening; answers that socket's
+    // role, or MDNS_WAIT_FAILED.
+    virtual int WaitForDatagram(const MdnsListeningSockets& listening) = 0;
 };

@@ -54,11 +54,16 @@ bool CVelbrixDlg::OnSysCommand(uint32_t command) {
 }
 
 bool CVelbrixDlg::OnPrivateMessage(UINT message) {
-    if (message != WM_MDNS_PACKET) {
+    switch (message) {
+    case WM_MDNS_PACKET:
+        m_flows->results.OnMdnsPacket();
+        return true;
+    case WM_MDNS_NOTICE:
+        m_flows->search.OnListenerNotice();
+        return true;
+    default:
         return false;
     }
-    m_flows->results.OnMdnsPacket();
-    return true;
 }
 
 void CVelbrixDlg::OnHandlerFailure() {

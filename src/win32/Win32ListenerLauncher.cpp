@@ -3,6 +3,7 @@
 #include "discovery/MdnsListener.h"
 #include "win32/Win32ComponentRuntime.h"
 #include "win32/Win32MdnsSocket.h"
+#include "win32/Win32MdnsSocketWait.h"
 #include "win32/Win32NetworkInterfaces.h"
 #include "win32/Win32Sleeper.h"
 #include "win32/Win32StandardOutput.h"
@@ -13,15 +14,26 @@ namespace {
 // Owned by the thread; a listener still waiting when the process ends takes it along.
 struct ListenerThreadBlock {
     Win32ComponentRuntime runtime;
-    Win32MdnsSocket socket;
+    Win32MdnsSocket multicastSocket;
+    Win32MdnsSocket unicastSocket;
+    Win32MdnsSocketWait wait{multicastSocket, unicastSocket};
     Win32NetworkInterfaces interfaces;
     Win32StandardOutput output;
     Win32Sleeper sleeper;
     ListenerContext context;
 
     ListenerThreadBlock(HWND window, DiscoveryHandoff& handoff, uint32_t search)
-        : context{runtime, socket,  interfaces, output,
-                  sleeper, handoff, search,     [window] { SendMessageW(window, WM_MDNS_PACKET, 0, 0); }} {}
+        : context{runtime,
+                  multicastSocket,
+                  unicastSocket,
+                  wait,
+                  interfaces,
+                  output,
+                  sleeper,
+                  handoff,
+                  search,
+                  [window] { SendMessageW(window, WM_MDNS_PACKET, 0, 0); },
+                  [window] { SendMessageW(window, WM_MDNS_NOTICE, 0, 0); }} {}
 };
 
 DWORD WINAPI ListenerThreadProcedure(void* parameter) {

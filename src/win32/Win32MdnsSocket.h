@@ -23,6 +23,10 @@ public:
     int Receive(std::span<uint8_t> buffer, std::string& sender) override;
     void CloseSocket() override;
 
+    // For the wait on the listener's sockets: the SOCKET, and whether a datagram already taken waits here.
+    std::uintptr_t Handle() const { return m_socket; }
+    bool HoldsTakenDatagram() const { return m_taken.has_value(); }
+
 private:
     // A datagram taken from the socket while looking whether one waits, kept for the next Receive.
     struct Received {
@@ -30,9 +34,10 @@ private:
         std::array<uint8_t, DATAGRAM_BYTES> bytes{};
         std::string sender;
     };
-    static constexpr int NOTHING_WAITING = -2;
-    // One receive that does not wait once the socket is non-blocking: the length, -1 when it failed, or
-    // NOTHING_WAITING.
+    static constexpr int NOTHING_WAITING = -3;
+    static_assert(NOTHING_WAITING != MDNS_RECEIVE_TOO_LONG);
+    // One receive that does not wait once the socket is non-blocking: the length, MDNS_RECEIVE_TOO_LONG, -1 when
+    // it failed, or NOTHING_WAITING.
     int ReceiveNow(std::span<uint8_t> buffer, std::string& sender);
 
     // A SOCKET; kept as its integer type so that this header needs no socket header of its own.

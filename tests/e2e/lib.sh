@@ -83,6 +83,7 @@ screenshot() {
 finish() {
     stop_simulator
     stop_print_server
+    stop_holding_mdns_port
     if [ -n "$VELBRIX_PID" ]; then
         kill "$VELBRIX_PID" 2>/dev/null
         wait "$VELBRIX_PID" 2>/dev/null
@@ -160,6 +161,66 @@ stop_simulator() {
         wait "$SIMULATOR_PID" 2>/dev/null
         SIMULATOR_PID=""
     fi
+}
+
+MDNS_HOLDER_PID=""
+
+# A program of the session that holds UDP port 5353 without sharing it (a bind without SO_REUSEADDR): every
+# later bind of that port fails, as on a Windows desk where a program holds it with SO_EXCLUSIVEADDRUSE.
+hold_mdns_port() {
+    local ready="$E2E_ARTIFACTS/holder.ready"
+    rm -f "$ready"
+    python3 -c '
+import socket, sys, time
+holder = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+holder.bind(("0.0.0.0", 5353))
+open(sys.argv[1], "w").write("holding\n")
+while True:
+    time.sleep(60)
+' "$ready" &
+    MDNS_HOLDER_PID=$!
+    for _ in $(seq 1 100); do
+        [ -f "$ready" ] && return 0
+        sleep 0.05
+    done
+    check "a program holds port 5353" "no" "yes"
+    return 1
+}
+
+stop_holding_mdns_port() {
+    if [ -n "$MDNS_HOLDER_PID" ]; then
+        kill "$MDNS_HOLDER_PID" 2>/dev/null
+        wait "$MDNS_HOLDER_PID" 2>/dev/null
+        MDNS_HOLDER_PID=""
+    fi
+}
+
+# The queries the printers' LAN heard (the simulator's log), one line each: the querier and whether it asked
+# from the mDNS port or from another one.
+lan_queries() {
+    awk '$3 == "query" { print $2, ($4 == 5353 ? "from 5353" : "from another port") }' \
+        "$E2E_ARTIFACTS/simulator.log" | sort
+}
+
+# What the queries should be: one from the mDNS port (unless a program holds it) and one from another port.
+expected_lan_queries() {
+    [ -z "$MDNS_HOLDER_PID" ] && echo "10.77.0.1 from 5353"
+    echo "10.77.0.1 from another port"
+}
+
+# The session's firewall (wine-session --firewall), shown with its counters: its rule is there and it dropped
+# datagrams sent to the mDNS group.
+check_firewall() {
+    [ -n "${VELBRIX_FIREWALL_TABLE:-}" ] || return 0
+    # shellcheck disable=SC2086
+    nft list table $VELBRIX_FIREWALL_TABLE >"$E2E_ARTIFACTS/firewall.txt" 2>&1
+    sed 's/^/        /' "$E2E_ARTIFACTS/firewall.txt"
+    local rule
+    rule=$(grep -o 'ip daddr 224.0.0.0/4 udp dport 5353 counter packets [0-9]* bytes [0-9]* drop' \
+        "$E2E_ARTIFACTS/firewall.txt")
+    check "the firewall drops what is sent to the mDNS group" "${rule:+rule}" rule
+    check "the firewall dropped answers sent to the group" \
+        "$(echo "$rule" | awk '{ print ($9 > 0 ? "dropped" : "none") }')" dropped
 }
 
 # An installed printer in the prefix's spooler, as Wine's spooler reads it from the registry.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,17 +14,85 @@
 #include "ports/NetworkInterfaces.h"
 #include "ports/StandardOutput.h"
 
-// A socket that plays a script of receives and notes every call in order, the thread's component runtime and
-// the listing of the adapters among them.
-class FakeMdnsSocket final : public IMdnsSocket, public IComponentRuntime, public INetworkInterfaces {
+// The listener's side of a desk: its two sockets, the wait on both, the thread's component runtime and the
+// listing of the adapters. It plays one script of arrivals, each on one socket, and notes every call in order,
+// a socket's calls with the socket's name in front ("unicast: bind 0").
+class FakeMdnsDesk final : public IComponentRuntime, public INetworkInterfaces, public IMdnsSocketWait {
 public:
     struct Arrival {
         std::string bytes; // what the sender sent, up to any length
         std::string sender;
+        std::size_t socket = MDNS_MULTICAST_SOCKET;
         bool fails = false;
     };
 
+    class Socket final : public IMdnsSocket {
+    public:
+        Socket(FakeMdnsDesk& desk, std::size_t role, std::string name)
+            : m_desk(desk), m_role(role), m_name(std::move(name)) {}
+
+        // What the socket says of the next receive: a datagram waits, or the listener would wait.
+        bool pendingDatagram = false;
+        uint32_t receiveBufferBytes = 0;
+
+        bool StartSocketLibrary() override { return m_desk.Call("socket library"); }
+        void StopSocketLibrary() override { m_desk.Call("end socket library"); }
+        bool CreateSocket() override { return Call("socket"); }
+        bool SetReuseAddress() override { return Call("reuse address"); }
+        bool SetReceiveBufferBytes(uint32_t bytes) override {
+            receiveBufferBytes = bytes;
+            return true;
+        }
+        bool HasPendingDatagram() override { return pendingDatagram; }
+        bool Bind(uint16_t port) override { return Call("bind " + std::to_string(port)); }
+        bool JoinGroup(const std::string& group, const std::string& interfaceAddress) override {
+            return Call("join " + group + " on " + interfaceAddress);
+        }
+        bool SetSendingInterface(const std::string& interfaceAddress) override {
+            return Call("send from " + interfaceAddress);
+        }
+        bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {
+            m_desk.sent.assign(datagram.begin(), datagram.end());
+            m_desk.sentTo = address + ":" + std::to_string(port);
+            return Call("send");
+        }
+        int Receive(std::span<uint8_t> buffer, std::string& sender) override {
+            ++m_desk.receives;
+            m_desk.receivedOn.push_back(m_name);
+            if (m_desk.onReceive) {
+                m_desk.onReceive(m_desk.receives);
+            }
+            m_desk.Throw(m_name + ": receive");
+            // The first arrival of the script on this socket; with none, a real socket would wait.
+            const auto next = std::find_if(m_desk.arrivals.begin(), m_desk.arrivals.end(),
+                                           [this](const Arrival& arrival) { return arrival.socket == m_role; });
+            if (next == m_desk.arrivals.end()) {
+                return -1;
+            }
+            const Arrival arrival = *next;
+            m_desk.arrivals.erase(next);
+            if (arrival.bytes.size() > buffer.size()) {
+                return MDNS_RECEIVE_TOO_LONG;
+            }
+            if (arrival.fails) {
+                return -1;
+            }
+            std::copy(arrival.bytes.begin(), arrival.bytes.end(), buffer.begin());
+            sender = arrival.sender;
+            return static_cast<int>(arrival.bytes.size());
+        }
+        void CloseSocket() override { Call("close"); }
+
+    private:
+        bool Call(const std::string& name) { return m_desk.Call(m_name + ": " + name); }
+
+        FakeMdnsDesk& m_desk;
+        std::size_t m_role;
+        std::string m_name;
+    };
+
     std::set<std::string> failing; // the calls, as noted, that fail
+    std::string throwing;          // the call, as noted, that throws as if the memory had run out
     std::deque<Arrival> arrivals;
     // Runs before each receive returns its arrival; with no arrival left, it must end the loop (StopSearch).
     std::function<void(std::size_t receiveNumber)> onReceive;
@@ -30,66 +100,49 @@ public:
     std::vector<uint8_t> sent;
     std::string sentTo;
     std::size_t receives = 0;
-    uint32_t receiveBufferBytes = 0;
-    // What the socket says of the next receive: a datagram waits, or the listener would wait.
-    bool pendingDatagram = false;
+    std::vector<std::string> receivedOn;
+    std::size_t waits = 0;
     // What the system lists of the desk's adapters; nothing when it cannot list them.
     std::optional<std::vector<NetworkInterfaceAddress>> adapters;
 
+    Socket multicast{*this, MDNS_MULTICAST_SOCKET, "multicast"};
+    Socket unicast{*this, MDNS_UNICAST_SOCKET, "unicast"};
+
     bool Initialise() override { return Call("component runtime"); }
     void Uninitialise() override { Call("end component runtime"); }
-    bool StartSocketLibrary() override { return Call("socket library"); }
-    void StopSocketLibrary() override { Call("end socket library"); }
-    bool CreateSocket() override { return Call("socket"); }
-    bool SetReuseAddress() override { return Call("reuse address"); }
-    bool SetReceiveBufferBytes(uint32_t bytes) override {
-        receiveBufferBytes = bytes;
-        return true;
-    }
-    bool HasPendingDatagram() override { return pendingDatagram; }
-    bool Bind(uint16_t port) override { return Call("bind " + std::to_string(port)); }
     bool ListIpv4Addresses(std::vector<NetworkInterfaceAddress>& addresses) override {
-        calls.push_back("list adapters");
+        Call("list adapters");
         if (adapters) {
             addresses = *adapters;
         }
         return adapters.has_value();
     }
-    bool JoinGroup(const std::string& group, const std::string& interfaceAddress) override {
-        return Call("join " + group + " on " + interfaceAddress);
-    }
-    bool SetSendingInterface(const std::string& interfaceAddress) override {
-        return Call("send from " + interfaceAddress);
-    }
-    bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {
-        sent.assign(datagram.begin(), datagram.end());
-        sentTo = address + ":" + std::to_string(port);
-        return Call("send");
-    }
-    int Receive(std::span<uint8_t> buffer, std::string& sender) override {
-        ++receives;
-        if (onReceive) {
-            onReceive(receives);
+    // The socket of the next arrival has a datagram; with none left, the first socket listened on.
+    int WaitForDatagram(const MdnsListeningSockets& listening) override {
+        ++waits;
+        if (!arrivals.empty() && listening[arrivals.front().socket]) {
+            return static_cast<int>(arrivals.front().socket);
         }
-        if (arrivals.empty()) {
-            return -1;
-        }
-        const Arrival arrival = arrivals.front();
-        arrivals.pop_front();
-        // The platform fails a datagram longer than the buffer instead of cutting it.
-        if (arrival.fails || arrival.bytes.size() > buffer.size()) {
-            return -1;
-        }
-        std::copy(arrival.bytes.begin(), arrival.bytes.end(), buffer.begin());
-        sender = arrival.sender;
-        return static_cast<int>(arrival.bytes.size());
+        return listening[MDNS_MULTICAST_SOCKET] ? MDNS_MULTICAST_SOCKET : MDNS_UNICAST_SOCKET;
     }
-    void CloseSocket() override { Call("close"); }
+
+    // The calls between two noted calls (the first of each name), both left out.
+    std::vector<std::string> CallsBetween(const std::string& first, const std::string& last) const {
+        const auto from = std::find(calls.begin(), calls.end(), first);
+        const auto to = std::find(from, calls.end(), last);
+        return from == calls.end() ? std::vector<std::string>{} : std::vector<std::string>(from + 1, to);
+    }
 
 private:
     bool Call(const std::string& name) {
         calls.push_back(name);
+        Throw(name);
         return failing.count(name) == 0;
+    }
+    void Throw(const std::string& name) const {
+        if (name == throwing) {
+            throw std::bad_alloc();
+        }
     }
 };
 

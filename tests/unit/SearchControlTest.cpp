@@ -192,3 +192,46 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         EXPECT_EQ(search.handoff.HandoffState.load(), HANDOFF_FREE);
     }
 }
+
+TEST(SearchControl, AListenerThatCouldNotListenEndsTheSearchAtOnceAndOneThatFailedFailsTheHandler) {
+    const std::wstring cannotListen = EnglishText(MSG_CANNOT_LISTEN);
+    const SeenStream endedAtOnce =
+        seen::Joined({seen::CommandButtons(true),
+                      {seen::TimerKilled(TIMER_SEARCH), seen::Log(cannotListen), Box(Icon::Warning, cannotListen)}});
+    const struct {
+        const char* name;
+        ListenerNotice notice;
+        uint32_t noticeSearch; // the search is number 1
+        bool searchEnded;
+        SeenStream seen;
+        bool fails;
+    } cases[] = {
+        {"could not listen: the search ends with its own words", ListenerNotice::CouldNotListen, 1, false, endedAtOnce,
+         false},
+        {"could not listen, after the search's end: nothing more", ListenerNotice::CouldNotListen, 1, true, {}, false},
+        {"the listener of an earlier search: nothing", ListenerNotice::CouldNotListen, 0, false, {}, false},
+        {"no notice", ListenerNotice::None, 1, false, {}, false},
+        {"the listener failed", ListenerNotice::Failed, 1, false, {}, true},
+    };
+    for (const auto& testCase : cases) {
+        Search search;
+        search.window.modelListSelection = 1;
+        search.control.OnSearch();
+        if (testCase.searchEnded) {
+            search.control.OnSearchTimer();
+        }
+        search.window.seen.clear();
+        // A listener of an earlier search left its notice just before this search began.
+        search.handoff.CurrentSearch = testCase.noticeSearch;
+        PostListenerNotice(search.handoff, testCase.noticeSearch, testCase.notice);
+        search.handoff.CurrentSearch = 1;
+        if (testCase.fails) {
+            EXPECT_THROW(search.control.OnListenerNotice(), ListenerFailure) << testCase.name;
+        } else {
+            search.control.OnListenerNotice();
+        }
+        EXPECT_EQ(search.window.seen, testCase.seen) << testCase.name;
+        EXPECT_EQ(search.handoff.StopSearch.load(), testCase.searchEnded || !testCase.seen.empty() ? 1 : 0)
+            << testCase.name;
+    }
+}
