@@ -107,8 +107,12 @@ int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
     if (m_taken) {
         const Received taken = std::move(*m_taken);
         m_taken.reset();
+        // Taken into a buffer of its own: one longer than the caller's is refused as the system would refuse it.
+        if (taken.length > static_cast<int>(buffer.size())) {
+            return MDNS_RECEIVE_TOO_LONG;
+        }
         if (taken.length > 0) {
-            std::copy_n(taken.bytes.begin(), std::min<std::size_t>(taken.length, buffer.size()), buffer.begin());
+            std::copy_n(taken.bytes.begin(), taken.length, buffer.begin());
             sender = taken.sender;
         }
         return taken.length;

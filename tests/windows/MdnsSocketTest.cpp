@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "win32/Win32MdnsSocket.h"
+#include "win32/Win32MdnsSocketWait.h"
 
 namespace {
 
@@ -25,11 +26,15 @@ struct Socket {
     }
 };
 
-void SendLater(const std::string& text, DWORD milliseconds) {
+void SendLaterTo(uint16_t port, const std::string& text, DWORD milliseconds) {
     Sleep(milliseconds);
     Socket sender;
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size());
-    EXPECT_TRUE(sender.socket.SendTo(bytes, "127.0.0.1", TEST_PORT));
+    EXPECT_TRUE(sender.socket.SendTo(bytes, "127.0.0.1", port));
+}
+
+void SendLater(const std::string& text, DWORD milliseconds) {
+    SendLaterTo(TEST_PORT, text, milliseconds);
 }
 
 // Whether a datagram waits, looking again for up to two seconds: the loopback may deliver a moment after the
@@ -48,6 +53,9 @@ std::string Received(IMdnsSocket& socket) {
     std::array<uint8_t, 64> buffer{};
     std::string sender;
     const int length = socket.Receive(buffer, sender);
+    if (length == MDNS_RECEIVE_TOO_LONG) {
+        return "too long";
+    }
     return length < 0 ? "failed" : std::string(buffer.begin(), buffer.begin() + length) + " from " + sender;
 }
 
@@ -70,4 +78,41 @@ TEST(MdnsSocket, ALookForAWaitingDatagramTakesItAndAReceiveWaitsForTheNextOne) {
     std::thread later(SendLater, "sent while receiving", 100);
     EXPECT_EQ(Received(socket), "sent while receiving from 127.0.0.1") << "a receive waits without limit";
     later.join();
+}
+
+TEST(MdnsSocket, ADatagramLongerThanTheBufferIsToldApartAndTheNextOneArrives) {
+    Socket receiver;
+    ASSERT_TRUE(receiver.socket.Bind(TEST_PORT));
+    SendLater(std::string(65, 'x'), 0);
+    SendLater("after it", 0);
+    EXPECT_EQ(Received(receiver.socket), "too long");
+    EXPECT_EQ(Received(receiver.socket), "after it from 127.0.0.1");
+    SendLater(std::string(65, 'y'), 0);
+    ASSERT_TRUE(ArrivesSoon(receiver.socket));
+    EXPECT_EQ(Received(receiver.socket), "too long") << "also when looked at first";
+}
+
+TEST(MdnsSocket, TheWaitOnBothSocketsAnswersTheOneThatReceived) {
+    Socket multicast;
+    Socket unicast;
+    ASSERT_TRUE(multicast.socket.Bind(TEST_PORT));
+    ASSERT_TRUE(unicast.socket.Bind(TEST_PORT + 1));
+    Win32MdnsSocketWait wait(multicast.socket, unicast.socket);
+    const MdnsListeningSockets both{true, true};
+
+    std::thread later([] { SendLaterTo(TEST_PORT + 1, "to the second", 100); });
+    EXPECT_EQ(wait.WaitForDatagram(both), MDNS_UNICAST_SOCKET) << "waits without limit";
+    later.join();
+    EXPECT_EQ(Received(unicast.socket), "to the second from 127.0.0.1");
+
+    SendLater("to the first", 0);
+    EXPECT_EQ(wait.WaitForDatagram(both), MDNS_MULTICAST_SOCKET);
+    ASSERT_TRUE(ArrivesSoon(multicast.socket));
+    EXPECT_EQ(wait.WaitForDatagram(both), MDNS_MULTICAST_SOCKET) << "a datagram already taken still counts";
+    EXPECT_EQ(Received(multicast.socket), "to the first from 127.0.0.1");
+
+    SendLater("not listened to", 0);
+    std::thread unicastLater([] { SendLaterTo(TEST_PORT + 1, "listened to", 100); });
+    EXPECT_EQ(wait.WaitForDatagram({false, true}), MDNS_UNICAST_SOCKET) << "only the sockets listened on";
+    unicastLater.join();
 }
