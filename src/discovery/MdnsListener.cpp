@@ -65,14 +65,14 @@ bool OpenUnicastSocket(ListenerContext& context, bool& held) {
 
 // Asks the question once out of each adapter; with none, once out of the one the system chooses. Answers how
 // many adapters were asked.
-std::size_t AskOnEach(IMdnsSocket& socket, const std::vector<std::string>& addresses) {
+std::size_t AskOnEach(IMdnsSocket& socket, std::span<const uint8_t> query, const std::vector<std::string>& addresses) {
     if (addresses.empty()) {
-        return socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT) ? 1 : 0;
+        return socket.SendTo(query, MDNS_GROUP, MDNS_PORT) ? 1 : 0;
     }
     std::size_t asked = 0;
     for (const std::string& address : addresses) {
         // Without its own interface the query would leave by the previous one and ask those printers twice.
-        if (socket.SetSendingInterface(address) && socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT)) {
+        if (socket.SetSendingInterface(address) && socket.SendTo(query, MDNS_GROUP, MDNS_PORT)) {
             ++asked;
         }
     }
@@ -92,7 +92,7 @@ std::size_t JoinAndAskOnTheGroup(IMdnsSocket& socket, const std::vector<std::str
     if (joined.empty()) {
         socket.JoinGroup(MDNS_GROUP, ANY_INTERFACE);
     }
-    return AskOnEach(socket, joined);
+    return AskOnEach(socket, MDNS_IPP_QUERY, joined);
 }
 
 struct AdaptersAsked {
@@ -115,7 +115,7 @@ AdaptersAsked JoinAndAsk(ListenerContext& context, const MdnsListeningSockets& l
         asked.byMulticastSocket = JoinAndAskOnTheGroup(context.multicastSocket, addresses);
     }
     if (listening[MDNS_UNICAST_SOCKET]) {
-        asked.byUnicastSocket = AskOnEach(context.unicastSocket, addresses);
+        asked.byUnicastSocket = AskOnEach(context.unicastSocket, MDNS_IPP_LEGACY_QUERY, addresses);
     }
     return asked;
 }

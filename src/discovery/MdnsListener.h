@@ -25,6 +25,18 @@ constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
     0x00, 0x01,                                                             // class IN
 };
 
+// The same question from the unicast socket, told apart by its identifier alone. A responder that has just
+// heard the multicast socket's bytes takes the very same bytes a moment later for a repeat and drops them
+// (python-zeroconf drops a datagram equal to the one before it within a second); an identifier below 256
+// keeps the first byte zero, as in the answers, which repeat it.
+constexpr uint8_t MDNS_LEGACY_QUERY_IDENTIFIER = 1;
+constexpr std::array<uint8_t, 33> MdnsIppLegacyQuery() {
+    std::array<uint8_t, 33> query = MDNS_IPP_QUERY;
+    query[1] = MDNS_LEGACY_QUERY_IDENTIFIER;
+    return query;
+}
+constexpr std::array<uint8_t, 33> MDNS_IPP_LEGACY_QUERY = MdnsIppLegacyQuery();
+
 // Enough for a burst of thousands of datagrams to wait while the listener hands one over.
 constexpr uint32_t MDNS_RECEIVE_BUFFER_BYTES = 4 * 1024 * 1024;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <map>
 #include <new>
 #include <optional>
 #include <set>
@@ -53,6 +54,7 @@ public:
         }
         bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) override {
             m_desk.sent.assign(datagram.begin(), datagram.end());
+            m_desk.sentBy[m_name].assign(datagram.begin(), datagram.end());
             m_desk.sentTo = address + ":" + std::to_string(port);
             return Call("send");
         }
@@ -98,6 +100,7 @@ public:
     std::function<void(std::size_t receiveNumber)> onReceive;
     std::vector<std::string> calls;
     std::vector<uint8_t> sent;
+    std::map<std::string, std::vector<uint8_t>> sentBy; // the last datagram each socket sent
     std::string sentTo;
     std::size_t receives = 0;
     std::vector<std::string> receivedOn;

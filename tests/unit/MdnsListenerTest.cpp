@@ -166,13 +166,16 @@ TEST(MdnsListener, ListensOnWhicheverSocketOpensAndTellsTheWindowWhenNeitherDoes
     }
 }
 
-TEST(MdnsListener, SendsTheIppQueryByteForByteToTheGroup) {
+TEST(MdnsListener, SendsTheIppQueryByteForByteToTheGroupFromEachSocketWithItsOwnIdentifier) {
     Listener listener;
     listener.Run();
     const std::vector<uint8_t> query = {0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00,
                                         0x00, 0x04, 0x5F, 0x69, 0x70, 0x70, 0x04, 0x5F, 0x74, 0x63, 0x70,
                                         0x05, 0x6C, 0x6F, 0x63, 0x61, 0x6C, 0x00, 0x00, 0x0C, 0x00, 0x01};
-    EXPECT_EQ(listener.desk.sent, query);
+    std::vector<uint8_t> legacyQuery = query;
+    legacyQuery[1] = 0x01;
+    EXPECT_EQ(listener.desk.sentBy["multicast"], query);
+    EXPECT_EQ(listener.desk.sentBy["unicast"], legacyQuery);
     EXPECT_EQ(listener.desk.sentTo, "224.0.0.251:5353");
 }
 
@@ -363,6 +366,8 @@ TEST(MdnsListener, HandsOverWholeOnlyWhatCanNameAPrinterAndTracesEverything) {
         {"an answer without the marker", std::string("\0\0\x84\0workstation\x05local", 22), false},
         {"the marker in capitals", "x:631/PRINTERS/M1", false},
         {"our own query", std::string(MDNS_IPP_QUERY.begin(), MDNS_IPP_QUERY.end()), false},
+        {"our own query from the unicast socket",
+         std::string(MDNS_IPP_LEGACY_QUERY.begin(), MDNS_IPP_LEGACY_QUERY.end()), false},
     };
     for (const auto& testCase : cases) {
         Listener listener;
