@@ -2,20 +2,21 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "app/Configuration.h"
 
 // The names velbrix.ini is written with.
-inline const std::wstring INI_FILE_NAME = L"velbrix.ini";
-inline const std::wstring SECTION_COMMON = L"COMMON";
-inline const std::wstring SECTION_MODEL_PREFIX = L"PRT";
-inline const std::wstring KEY_PRINTER_MODEL_NUMS = L"PrinterModelNums";
-inline const std::wstring KEY_SEARCH_DURATION = L"SearchDuration";
-inline const std::wstring KEY_DISPLAY_CONSOLE = L"DisplayConsole";
-inline const std::wstring KEY_INSTALL_MODE = L"InstallMode";
-inline const std::wstring KEY_PRINTER_MODEL = L"PrinterModel";
-inline const std::wstring KEY_PRINTER_DRIVER_NAME = L"PrinterDriverName";
-inline const std::wstring KEY_PRINTER_DRIVER_PATH = L"PrinterDriverPath";
+inline constexpr std::wstring_view INI_FILE_NAME = L"velbrix.ini";
+inline constexpr std::wstring_view SECTION_COMMON = L"COMMON";
+inline constexpr std::wstring_view SECTION_MODEL_PREFIX = L"PRT";
+inline constexpr std::wstring_view KEY_PRINTER_MODEL_NUMS = L"PrinterModelNums";
+inline constexpr std::wstring_view KEY_SEARCH_DURATION = L"SearchDuration";
+inline constexpr std::wstring_view KEY_DISPLAY_CONSOLE = L"DisplayConsole";
+inline constexpr std::wstring_view KEY_INSTALL_MODE = L"InstallMode";
+inline constexpr std::wstring_view KEY_PRINTER_MODEL = L"PrinterModel";
+inline constexpr std::wstring_view KEY_PRINTER_DRIVER_NAME = L"PrinterDriverName";
+inline constexpr std::wstring_view KEY_PRINTER_DRIVER_PATH = L"PrinterDriverPath";
 
 // A setting written as -1, as the platform's reader gives it: Velbrix logs that the file could not be read.
 constexpr uint32_t SETTING_READ_AS_MINUS_ONE = 0xFFFFFFFFu;
@@ -23,13 +24,13 @@ constexpr uint32_t SETTING_READ_AS_MINUS_ONE = 0xFFFFFFFFu;
 // A setting of [COMMON]: its key, the value a missing or empty key reads as, and where the configuration keeps
 // it.
 struct CommonSettingKey {
-    const std::wstring& Key;
+    std::wstring_view Key;
     uint32_t Default;
     uint32_t Configuration::*Value;
 };
 
 // In the order Velbrix reads them.
-inline const CommonSettingKey COMMON_SETTINGS[] = {
+inline constexpr CommonSettingKey COMMON_SETTINGS[] = {
     {KEY_PRINTER_MODEL_NUMS, 0, &Configuration::PrinterModelNums},
     {KEY_SEARCH_DURATION, SEARCH_DURATION_MIN, &Configuration::SearchDuration},
     {KEY_DISPLAY_CONSOLE, 0, &Configuration::DisplayConsole},

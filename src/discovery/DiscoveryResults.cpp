@@ -41,7 +41,8 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
     }
 
     const std::wstring queue = QueueNameFromDatagram(received.Datagram);
-    const std::wstring name = VisibleText(queue) == FIXED_QUEUE_NAME ? m_selected.Model + FIXED_QUEUE_SUFFIX : queue;
+    const std::wstring name =
+        VisibleText(queue) == FIXED_QUEUE_NAME ? m_selected.Model + std::wstring(FIXED_QUEUE_SUFFIX) : queue;
     // The length counts every byte copied, zero bytes included; the model is looked for in the visible text.
     const std::wstring visibleName = VisibleText(name);
     if (name.empty() || visibleName.find(m_selected.Model) == std::wstring::npos) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 // Printers that announce this fixed queue name are shown under the selected model's name and this suffix.
-inline const std::wstring FIXED_QUEUE_NAME = L"vantrel";
-inline const std::wstring FIXED_QUEUE_SUFFIX = L"_9108";
+inline constexpr std::wstring_view FIXED_QUEUE_NAME = L"vantrel";
+inline constexpr std::wstring_view FIXED_QUEUE_SUFFIX = L"_9108";

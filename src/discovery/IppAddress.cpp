@@ -13,7 +13,7 @@ constexpr std::size_t HOST_FIELD_BYTES = 16;
 } // namespace
 
 std::wstring MakeIppAddress(const std::wstring& host, const std::wstring& queue) {
-    return SCHEME + host + IPP_PRINTERS_MARKER + queue;
+    return SCHEME + host + std::wstring(IPP_PRINTERS_MARKER) + queue;
 }
 
 bool IsIPv4Text(const char* text) {

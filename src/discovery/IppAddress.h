@@ -2,9 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // What stands between the host and the queue name of an IPP printer address.
-inline const std::wstring IPP_PRINTERS_MARKER = L":631/printers/";
+inline constexpr std::wstring_view IPP_PRINTERS_MARKER = L":631/printers/";
 
 // The address of an IPP print queue: "http://" + host + ":631/printers/" + queue.
 std::wstring MakeIppAddress(const std::wstring& host, const std::wstring& queue);

@@ -51,7 +51,7 @@ InstallScript::InstallScript(IMainWindow& window, const MessageCatalogue& catalo
       m_box(window, std::move(applicationName)), m_log(window) {}
 
 std::optional<std::wstring> InstallScript::ScriptPath() const {
-    std::wstring path = VisibleText(m_configuration.ProgramDirectory) + INSTALL_SCRIPT_NAME;
+    std::wstring path = VisibleText(m_configuration.ProgramDirectory) + std::wstring(INSTALL_SCRIPT_NAME);
     if (path.size() > SCRIPT_VALUE_MAX) {
         return std::nullopt;
     }

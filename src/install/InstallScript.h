@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/Configuration.h"
 #include "messages/ApplicationBox.h"
@@ -16,7 +17,7 @@ constexpr std::size_t SCRIPT_VALUE_MAX = 259;
 constexpr std::size_t SCRIPT_COMMAND_MAX = 511;
 constexpr uint32_t SCRIPT_WAIT_MS = 180000;
 // The script's file name, in the program's folder.
-inline const std::wstring INSTALL_SCRIPT_NAME = L"PrinterDriver.bat";
+inline constexpr std::wstring_view INSTALL_SCRIPT_NAME = L"PrinterDriver.bat";
 
 // The installation form: installs the driver from its INF file and creates the printer with an IPP port.
 // Values are read up to their first zero character. Nothing when a value, an option or the command would

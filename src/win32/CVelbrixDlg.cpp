@@ -4,9 +4,10 @@
 #include "win32/CAboutDlg.h"
 #include "win32/WindowMessages.h"
 
-CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, Connect connect)
-    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_connect(std::move(connect)),
-      m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
+CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProcessEnd& processEnd,
+                         Connect connect)
+    : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_processEnd(processEnd),
+      m_connect(std::move(connect)), m_icon(LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN_ICON))) {}
 
 BOOL CVelbrixDlg::OnInitDialog() {
     m_flows = m_connect(Handle(), m_icon);
@@ -67,9 +68,11 @@ bool CVelbrixDlg::OnPrivateMessage(UINT message) {
 }
 
 void CVelbrixDlg::OnHandlerFailure() {
-    // Without flows (their making failed) there is no window to speak through yet: the dialog just ends.
+    // Without flows (their making failed) there is no window to speak through yet.
     if (m_flows) {
         m_flows->failure.OnHandlerFailure();
+    } else {
+        HandlerFailure::OnHandlerFailureWithoutWindow(m_processEnd);
     }
 }
 

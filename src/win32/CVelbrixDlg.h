@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "messages/MessageCatalogue.h"
+#include "ports/ProcessEnd.h"
 #include "win32/Dialog.h"
 #include "win32/MainDialogFlows.h"
 
@@ -14,7 +15,7 @@ public:
     // Builds the flows once the window exists.
     using Connect = std::function<std::unique_ptr<MainDialogFlows>(HWND window, HICON icon)>;
 
-    CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, Connect connect);
+    CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProcessEnd& processEnd, Connect connect);
 
 protected:
     BOOL OnInitDialog() override;
@@ -29,6 +30,7 @@ protected:
 
 private:
     const MessageCatalogue& m_catalogue;
+    IProcessEnd& m_processEnd;
     Connect m_connect;
     HICON m_icon;
     std::unique_ptr<MainDialogFlows> m_flows;

@@ -26,6 +26,7 @@ struct ProcessParts {
     DiscoveryHandoff& handoff;
     InstallTarget& installTarget;
     InstallPorts install;
+    IProcessEnd& processEnd;
 };
 
 // The objects that live as long as the main dialog's window: the window as the logic sees it, and the logic
@@ -39,7 +40,7 @@ struct MainDialogFlows {
                  parts.spooler, launcher, parts.applicationName),
           install(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.installTarget,
                   parts.install, parts.applicationName),
-          failure(window, parts.catalogue, parts.handoff, parts.applicationName) {}
+          failure(window, parts.catalogue, parts.handoff, parts.processEnd, parts.applicationName) {}
 
     Win32MainWindow window;
     Win32ListenerLauncher launcher;

@@ -10,10 +10,3 @@
 // does anything.
 bool LoadSystemLibrariesFromSystem32Only(std::initializer_list<const wchar_t*> required,
                                          std::initializer_list<const wchar_t*> whereAvailable);
-
-// Velbrix's delay-loaded imports.
-inline constexpr std::initializer_list<const wchar_t*> VELBRIX_DELAY_LOADED_LIBRARIES = {
-    L"comctl32.dll", L"winspool.drv", L"iphlpapi.dll"};
-// What the common controls, the spooler and the shell load at start-up on one Windows or another.
-inline constexpr std::initializer_list<const wchar_t*> COMMON_CONTROLS_LIBRARIES = {
-    L"uxtheme.dll", L"version.dll", L"dwmapi.dll", L"cryptbase.dll", L"propsys.dll", L"userenv.dll"};

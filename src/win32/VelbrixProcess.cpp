@@ -36,8 +36,9 @@ void VelbrixProcess::RunMainDialog(uint16_t threadLanguage) {
                              m_selectedModel,
                              m_handoff,
                              m_installTarget,
-                             {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard}};
-    CVelbrixDlg dialog(m_instance, catalogue, [&parts](HWND window, HICON icon) {
+                             {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard},
+                             m_processEnd};
+    CVelbrixDlg dialog(m_instance, catalogue, m_processEnd, [&parts](HWND window, HICON icon) {
         return std::make_unique<MainDialogFlows>(window, icon, parts);
     });
     dialog.DoModal(nullptr);

@@ -11,6 +11,7 @@
 #include "win32/Win32CodePage936.h"
 #include "win32/Win32IcmpEcho.h"
 #include "win32/Win32PrinterSpooler.h"
+#include "win32/Win32ProcessEnd.h"
 #include "win32/Win32Profile.h"
 #include "win32/Win32ScriptFile.h"
 #include "win32/Win32ScriptProcess.h"
@@ -43,6 +44,7 @@ private:
     Win32ScriptFile m_scriptFile{m_codePage936};
     Win32ScriptProcess m_scriptProcess;
     Win32Clipboard m_clipboard;
+    Win32ProcessEnd m_processEnd;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "SystemLibraryNames.h"
 #include "win32/SystemLibraries.h"
 #include "win32/VelbrixProcess.h"
 #include "win32/Win32StandardOutput.h"

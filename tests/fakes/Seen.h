@@ -119,4 +119,8 @@ inline std::wstring PrinterDeleted(const std::wstring& printerName) {
     return L"printer " + printerName + L" deleted";
 }
 
+inline std::wstring ProcessEnded(uint32_t exitCode) {
+    return L"process ended with exit code " + std::to_wstring(exitCode);
+}
+
 } // namespace seen

@@ -101,7 +101,7 @@ TEST(InstallScript, EachWayTheScriptEnds) {
         {"ended in time: the line, then the box", Trouble::None, L"C:\\Velbrix\\", seen::Joined({started(path), ended}),
          1},
         {"a script path of 259 characters", Trouble::None, deepest,
-         seen::Joined({started(deepest + INSTALL_SCRIPT_NAME), ended}), 1},
+         seen::Joined({started(deepest + std::wstring(INSTALL_SCRIPT_NAME)), ended}), 1},
         {"a script path of 260 characters is never written", Trouble::None, FolderForScriptPathOf(260), {refused}, 0},
         {"a cut command is never written", Trouble::CommandCut, L"C:\\Velbrix\\", {refused}, 0},
         {"the file cannot be written: not logged", Trouble::NotWritten, L"C:\\Velbrix\\", {refused}, 1},

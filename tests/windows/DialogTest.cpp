@@ -3,10 +3,13 @@
 
 #include <new>
 #include <stdexcept>
+#include <string>
 
 #include "FailingDialog.h"
+#include "ui/HandlerFailure.h"
 #include "ui/MainDialog.h"
 #include "win32/Dialog.h"
+#include "windows/WindowsTestSupport.h"
 
 namespace {
 
@@ -65,6 +68,44 @@ private:
     bool m_failureThrows;
 };
 
+// A message box of the process: the notice when notice is true, otherwise any other (the failure's).
+struct BoxSearch {
+    DWORD processId;
+    bool notice;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<BoxSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    const HWND textControl = GetDlgItem(window, 0xFFFF);
+    if (processId != search.processId || std::wstring(className) != L"#32770" || textControl == nullptr) {
+        return TRUE;
+    }
+    wchar_t text[256] = {};
+    GetWindowTextW(textControl, text, 256);
+    if ((std::wstring(text) == FAILING_DIALOG_NOTICE) == search.notice) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND AwaitBox(DWORD processId, bool notice, DWORD milliseconds) {
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        BoxSearch search{processId, notice};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TEST(Dialog, OnlyTheAboutItemOpensTheAboutBox) {
@@ -97,4 +138,38 @@ TEST(Dialog, AHandlerThatThrowsEndsTheDialogOnceAndNoHandlerRunsAfterIt) {
         EXPECT_EQ(dialog.failures, testCase.failures) << testCase.name;
         EXPECT_EQ(dialog.handlersAfterFailure, 0) << testCase.name;
     }
+}
+
+TEST(Dialog, AHandlerThatFailsInsideAnotherHandlersBoxEndsTheProcessOnceTheFailureBoxCloses) {
+    const std::wstring marker = TestProgramDirectory() + L"failing-dialog-went-on.txt";
+    DeleteFileW(marker.c_str());
+    std::wstring command = L"\"" + TestProgramDirectory() + L"velbrix_failing_dialog.exe\" \"" + marker + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+
+    const HWND failureBox = AwaitBox(child.dwProcessId, false, 10000);
+    EXPECT_NE(failureBox, nullptr) << "the failure's box opens over the notice";
+    PostMessageW(failureBox, WM_COMMAND, IDOK, 0);
+    DWORD waited = WaitForSingleObject(child.hProcess, 10000);
+    if (waited == WAIT_TIMEOUT) {
+        // The process outlived its failure: closing the notice shows whether the handler that opened it goes on.
+        PostMessageW(AwaitBox(child.dwProcessId, true, 1000), WM_COMMAND, IDOK, 0);
+        waited = WaitForSingleObject(child.hProcess, 10000);
+    }
+    if (waited == WAIT_TIMEOUT) {
+        TerminateProcess(child.hProcess, 0);
+        WaitForSingleObject(child.hProcess, INFINITE);
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(child.hProcess, &exitCode);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+
+    EXPECT_EQ(exitCode, HANDLER_FAILURE_EXIT_CODE);
+    EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the handler that opened the notice went on after the failure";
+    DeleteFileW(marker.c_str());
 }

@@ -13,9 +13,13 @@ checker=$E2E_BUILD/tools/velbrix-check/VelbrixCheck.exe
 # The marks the stand-ins left in a folder.
 marked() { (cd "$1" && ls ./*.loaded 2>/dev/null); }
 
+# Named where the build takes them from: each delay-loaded library by the LIBRARY line of its list of functions,
+# then what the common controls load by name.
+mapfile -t libraries < <(sed -n 's/^LIBRARY "\{0,1\}\([^"]*\)"\{0,1\}$/\1/p' cmake/delayload/*.def
+    grep -v '^#' cmake/common-controls-libraries.txt)
+
 start_simulator --printer 10.77.0.11=M1_alpha || { finish; exit; }
-for library in comctl32.dll iphlpapi.dll winspool.drv uxtheme.dll version.dll dwmapi.dll cryptbase.dll \
-    propsys.dll userenv.dll; do
+for library in "${libraries[@]}"; do
     folder=$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")
     cp "$checker" "$folder/"
     cp "$stand_in" "$folder/$library"

@@ -27,18 +27,18 @@ std::wstring CodeOf(const std::wstring& character) {
     return code;
 }
 
-std::wstring SectionText(const std::wstring& section, const std::wstring& key) {
-    return L"[" + section + L"]" + (key.empty() ? L"" : L" " + key);
+std::wstring SectionText(std::wstring_view section, std::wstring_view key) {
+    return L"[" + std::wstring(section) + L"]" + (key.empty() ? L"" : L" " + std::wstring(key));
 }
 
 } // namespace
 
-Place CommonPlace(const std::wstring& key) {
+Place CommonPlace(std::wstring_view key) {
     return {SectionText(SECTION_COMMON, key), PLACE_ORDER_COMMON};
 }
 
-Place ModelPlace(uint64_t number, const std::wstring& key) {
-    return {SectionText(SECTION_MODEL_PREFIX + std::to_wstring(number), key), PlaceOrderOfModel(number)};
+Place ModelPlace(uint64_t number, std::wstring_view key) {
+    return {SectionText(std::wstring(SECTION_MODEL_PREFIX) + std::to_wstring(number), key), PlaceOrderOfModel(number)};
 }
 
 Place ModelRunPlace(uint64_t first, uint64_t last) {

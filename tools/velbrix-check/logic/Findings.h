@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "velbrix-check/logic/CheckTexts.h"
@@ -33,9 +34,9 @@ struct Place {
 };
 
 // "[COMMON] SearchDuration".
-Place CommonPlace(const std::wstring& key);
+Place CommonPlace(std::wstring_view key);
 // "[PRT1] PrinterModel", or "[PRT1]" without a key.
-Place ModelPlace(uint64_t number, const std::wstring& key = {});
+Place ModelPlace(uint64_t number, std::wstring_view key = {});
 // "[PRT2]-[PRT5]".
 Place ModelRunPlace(uint64_t first, uint64_t last);
 // A section Velbrix does not read as a model, in that order.

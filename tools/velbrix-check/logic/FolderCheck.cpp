@@ -60,24 +60,25 @@ FolderCheck CheckSupplierFolder(const std::wstring& folderArgument, const CheckP
     if (ports.Files.KindOf(check.Folder + VELBRIX_EXE) != IFolderFiles::PathKind::File) {
         AddProblem(check.Found, VELBRIX_EXE, CheckText::VELBRIX_EXE_MISSING);
     }
-    const std::wstring iniPath = check.Folder + INI_FILE_NAME;
+    const std::wstring iniPath = check.Folder + std::wstring(INI_FILE_NAME);
     switch (ports.Files.KindOf(iniPath)) {
     case IFolderFiles::PathKind::Missing:
-        AddProblem(check.Found, INI_FILE_NAME, CheckText::INI_MISSING);
+        AddProblem(check.Found, std::wstring(INI_FILE_NAME), CheckText::INI_MISSING);
         Finish(check);
         return check;
     case IFolderFiles::PathKind::Folder:
     case IFolderFiles::PathKind::Device:
-        return Unreadable(std::move(check), INI_FILE_NAME, CheckText::INI_UNREADABLE);
+        return Unreadable(std::move(check), std::wstring(INI_FILE_NAME), CheckText::INI_UNREADABLE);
     case IFolderFiles::PathKind::File:
         break;
     }
     const IFolderFiles::FileBytes ini = ports.Files.Read(iniPath, INI_READ_MAX);
     if (ini.Status == IFolderFiles::ReadStatus::Unreadable) {
-        return Unreadable(std::move(check), INI_FILE_NAME, CheckText::INI_UNREADABLE);
+        return Unreadable(std::move(check), std::wstring(INI_FILE_NAME), CheckText::INI_UNREADABLE);
     }
     if (ini.Status == IFolderFiles::ReadStatus::TooLarge) {
-        AddProblem(check.Found, INI_FILE_NAME, CheckText::INI_TOO_LARGE, {Number(ini.Size), Number(INI_READ_MAX)});
+        AddProblem(check.Found, std::wstring(INI_FILE_NAME), CheckText::INI_TOO_LARGE,
+                   {Number(ini.Size), Number(INI_READ_MAX)});
         Finish(check);
         return check;
     }

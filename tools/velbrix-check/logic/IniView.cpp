@@ -29,7 +29,7 @@ private:
 
 } // namespace
 
-const CommonSetting& SettingOf(const IniView& view, const std::wstring& key) {
+const CommonSetting& SettingOf(const IniView& view, std::wstring_view key) {
     return *std::find_if(view.Settings.begin(), view.Settings.end(),
                          [&](const CommonSetting& setting) { return setting.Key == key; });
 }
@@ -39,25 +39,28 @@ IniView ReadIniView(IProfile& platformProfile, IProfileSections& sections, const
     FolderProfile profile(platformProfile, folder);
     view.Report = LoadConfiguration(profile, view.Config);
     view.Folder = view.Config.ProgramDirectory;
-    view.IniPath = view.Folder + INI_FILE_NAME;
+    view.IniPath = view.Folder + std::wstring(INI_FILE_NAME);
 
+    const std::wstring common(SECTION_COMMON);
     for (const CommonSettingKey& setting : COMMON_SETTINGS) {
-        view.Settings.push_back({setting.Key,
-                                 profile.ReadString(view.IniPath, SECTION_COMMON, setting.Key, VALUE_READ_MAX),
-                                 profile.ReadUInt32(view.IniPath, SECTION_COMMON, setting.Key, setting.Default)});
+        const std::wstring key(setting.Key);
+        view.Settings.push_back({key, profile.ReadString(view.IniPath, common, key, VALUE_READ_MAX),
+                                 profile.ReadUInt32(view.IniPath, common, key, setting.Default)});
     }
 
     view.SectionNames = sections.SectionNames(view.IniPath);
     for (const auto& [number, entry] : view.Config.Models) {
         ModelSection model;
         model.Number = static_cast<uint32_t>(number);
-        model.Section = SECTION_MODEL_PREFIX + std::to_wstring(number);
+        model.Section = std::wstring(SECTION_MODEL_PREFIX) + std::to_wstring(number);
         model.Present = std::any_of(view.SectionNames.begin(), view.SectionNames.end(), [&](const std::wstring& name) {
             return EqualIgnoringAsciiCase(name, model.Section);
         });
-        model.Model = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_MODEL, VALUE_READ_MAX);
-        model.DriverName = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_DRIVER_NAME, VALUE_READ_MAX);
-        model.DriverPath = profile.ReadString(view.IniPath, model.Section, KEY_PRINTER_DRIVER_PATH, VALUE_READ_MAX);
+        model.Model = profile.ReadString(view.IniPath, model.Section, std::wstring(KEY_PRINTER_MODEL), VALUE_READ_MAX);
+        model.DriverName =
+            profile.ReadString(view.IniPath, model.Section, std::wstring(KEY_PRINTER_DRIVER_NAME), VALUE_READ_MAX);
+        model.DriverPath =
+            profile.ReadString(view.IniPath, model.Section, std::wstring(KEY_PRINTER_DRIVER_PATH), VALUE_READ_MAX);
         model.Used = DecodeModelEntry(entry);
         view.Models.push_back(std::move(model));
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Configuration.h"
@@ -55,4 +56,4 @@ struct IniView {
 IniView ReadIniView(IProfile& platformProfile, IProfileSections& sections, const std::wstring& folder);
 
 // The setting of that key (one of COMMON_SETTINGS).
-const CommonSetting& SettingOf(const IniView& view, const std::wstring& key);
+const CommonSetting& SettingOf(const IniView& view, std::wstring_view key);

@@ -68,7 +68,7 @@ void CheckCommandLength(Findings& findings, const ModelSection& model, const std
         AddProblem(findings, ModelPlace(model.Number, KEY_PRINTER_DRIVER_NAME), CheckText::SCRIPT_NAME_TOO_LONG);
         return;
     }
-    const std::wstring fixedQueue = model.Used.Model + FIXED_QUEUE_SUFFIX;
+    const std::wstring fixedQueue = model.Used.Model + std::wstring(FIXED_QUEUE_SUFFIX);
     const auto longest = LongestFittingQueue(model.Used.Model, infPath, model.Used.DriverName);
     if (!longest) {
         AddProblem(findings, ModelPlace(model.Number), CheckText::COMMAND_NEVER_FITS, {model.Used.Model});

@@ -70,7 +70,7 @@ Findings CheckModelSections(const IniView& view) {
     Place firstUnlisted;
     for (const std::wstring& name : view.SectionNames) {
         if (name.size() < SECTION_MODEL_PREFIX.size() ||
-            !EqualIgnoringAsciiCase(name.substr(0, SECTION_MODEL_PREFIX.size()), SECTION_MODEL_PREFIX)) {
+            !EqualIgnoringAsciiCase(name.substr(0, SECTION_MODEL_PREFIX.size()), std::wstring(SECTION_MODEL_PREFIX))) {
             continue;
         }
         const std::wstring suffix = name.substr(SECTION_MODEL_PREFIX.size());

@@ -30,7 +30,7 @@ Findings CheckModelValues(const IniView& view) {
             }
         }
 
-        const std::pair<const std::wstring&, const std::wstring&> values[] = {
+        const std::pair<std::wstring_view, const std::wstring&> values[] = {
             {KEY_PRINTER_MODEL, model.Model},
             {KEY_PRINTER_DRIVER_NAME, model.DriverName},
             {KEY_PRINTER_DRIVER_PATH, model.DriverPath},
