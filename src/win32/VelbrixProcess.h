@@ -10,12 +10,14 @@
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32CodePage936.h"
 #include "win32/Win32IcmpEcho.h"
+#include "win32/Win32PrintPolicy.h"
 #include "win32/Win32PrinterSpooler.h"
 #include "win32/Win32Profile.h"
 #include "win32/Win32ScriptFile.h"
 #include "win32/Win32ScriptProcess.h"
 #include "win32/Win32Sleeper.h"
 #include "win32/Win32StringResources.h"
+#include "win32/Win32TokenElevation.h"
 #include "win32/Win32WorkerThread.h"
 
 // The one place where Velbrix is put together: it holds the values that live from process start to process
@@ -43,6 +45,8 @@ private:
     Win32ScriptFile m_scriptFile{m_codePage936};
     Win32ScriptProcess m_scriptProcess;
     Win32Clipboard m_clipboard;
+    Win32TokenElevation m_elevation;
+    Win32PrintPolicy m_printPolicy;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;
