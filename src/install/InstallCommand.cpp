@@ -16,7 +16,9 @@ InstallCommand::InstallCommand(IMainWindow& window, const MessageCatalogue& cata
                                std::wstring applicationName)
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_tables(tables), m_selected(selected),
       m_target(target), m_ports(ports), m_box(window, applicationName), m_log(window),
-      m_script(window, catalogue, configuration, ports.scriptFile, ports.scriptProcess, std::move(applicationName)) {}
+      m_script(window, catalogue, configuration,
+               {ports.scriptFile, ports.scriptProcess, ports.spooler, ports.elevation, ports.printPolicy},
+               std::move(applicationName)) {}
 
 void InstallCommand::OnInstall() {
     const int row = m_window.PrinterListSelectionMark();
@@ -70,15 +72,16 @@ void InstallCommand::Install(const std::wstring& queueName, const std::wstring& 
 
     m_log.Append(m_catalogue.Text(MSG_INSTALLING_PRINTER) + queueName);
     const std::wstring printerName = PrinterNameOf(m_target);
-    const bool automatic = m_configuration.InstallMode != 0;
-    if (automatic) {
+    const ExpectedPrinter expected{m_configuration.InstallMode != 0, printerName, m_target.PortAddress,
+                                   m_selected.DriverName};
+    if (expected.Automatic) {
         m_script.RunInstallScript(BuildInstallCommand(printerName,
                                                       m_configuration.ProgramDirectory + m_selected.DriverPath,
                                                       m_target.PortAddress, m_selected.DriverName),
-                                  printerName, true);
+                                  expected);
     } else {
         ShowInstallGuidance(m_window, m_catalogue, m_ports.clipboard, m_target.PortAddress);
-        m_script.RunInstallScript(BuildWizardCommand(), printerName, false);
+        m_script.RunInstallScript(BuildWizardCommand(), expected);
     }
 }
 

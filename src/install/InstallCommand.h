@@ -12,7 +12,9 @@
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
 #include "ports/MainWindow.h"
+#include "ports/PrintPolicy.h"
 #include "ports/PrinterSpooler.h"
+#include "ports/TokenElevation.h"
 #include "ports/WorkerThread.h"
 
 // What an installation reaches outside the logic.
@@ -23,6 +25,8 @@ struct InstallPorts {
     IScriptFile& scriptFile;
     IScriptProcess& scriptProcess;
     IClipboard& clipboard;
+    ITokenElevation& elevation;
+    IPrintPolicy& printPolicy;
 };
 
 // The install button: installs the printer of the picked row, after a ping and the removal of the printer

@@ -5,12 +5,16 @@
 #include <string_view>
 
 #include "app/Configuration.h"
+#include "install/InstallOutcome.h"
 #include "messages/ApplicationBox.h"
 #include "messages/LogPane.h"
 #include "messages/MessageCatalogue.h"
 #include "ports/MainWindow.h"
+#include "ports/PrintPolicy.h"
+#include "ports/PrinterSpooler.h"
 #include "ports/ScriptFile.h"
 #include "ports/ScriptProcess.h"
+#include "ports/TokenElevation.h"
 
 // The longest value, option or script path, and the longest command, that the script takes.
 constexpr std::size_t SCRIPT_VALUE_MAX = 259;
@@ -28,29 +32,42 @@ std::optional<std::wstring> BuildInstallCommand(const std::wstring& printerName,
 // The wizard form: opens the system's Add Printer wizard.
 std::wstring BuildWizardCommand();
 
-// PrinterDriver.bat in the program's folder: written, run, awaited, and its outcome told in the log and in
-// boxes.
+// What the script reaches outside the logic: the file and the process, the spooler that shows what the script
+// left, and the guards of the desk that tell why it left nothing.
+struct ScriptPorts {
+    IScriptFile& file;
+    IScriptProcess& process;
+    IPrinterSpooler& spooler;
+    ITokenElevation& elevation;
+    IPrintPolicy& policy;
+};
+
+// PrinterDriver.bat in the program's folder: written, run, awaited, and its outcome, as the spooler shows it,
+// told in the log and in boxes.
 class InstallScript {
 public:
     InstallScript(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
-                  IScriptFile& file, IScriptProcess& process, std::wstring applicationName);
+                  const ScriptPorts& ports, std::wstring applicationName);
 
     // The script's path, or nothing when it would not fit.
     std::optional<std::wstring> ScriptPath() const;
 
-    // Writes the command into the script, runs it and waits for it; in automatic installation (notice set)
-    // a notice that closes itself shows while the script starts. A command that did not fit (nothing) is
-    // refused like a script that could not be written.
-    void RunInstallScript(const std::optional<std::wstring>& command, const std::wstring& printerName, bool notice);
+    // Writes the command into the script, runs it and waits for it, then tells what the spooler gained. In
+    // automatic installation a notice that closes itself shows while the script starts, and the script asks
+    // for administrator rights when Velbrix has none. A command that did not fit (nothing) is refused like a
+    // script that could not be written.
+    void RunInstallScript(const std::optional<std::wstring>& command, const ExpectedPrinter& expected);
 
 private:
     void Refuse();
+    void Tell(const std::wstring& line, IMainWindow::BoxIcon icon);
+    void TellOutcome(const ExpectedPrinter& expected, const IPrinterSpooler::Enumeration& before,
+                     ITokenElevation::Elevation elevation);
 
     IMainWindow& m_window;
     const MessageCatalogue& m_catalogue;
     const Configuration& m_configuration;
-    IScriptFile& m_file;
-    IScriptProcess& m_process;
+    ScriptPorts m_ports;
     ApplicationBox m_box;
     LogPane m_log;
 };

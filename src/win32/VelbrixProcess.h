@@ -10,6 +10,7 @@
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32CodePage936.h"
 #include "win32/Win32IcmpEcho.h"
+#include "win32/Win32PrintPolicy.h"
 #include "win32/Win32PrinterSpooler.h"
 #include "win32/Win32ProcessEnd.h"
 #include "win32/Win32Profile.h"
@@ -17,6 +18,7 @@
 #include "win32/Win32ScriptProcess.h"
 #include "win32/Win32Sleeper.h"
 #include "win32/Win32StringResources.h"
+#include "win32/Win32TokenElevation.h"
 #include "win32/Win32WorkerThread.h"
 
 // The one place where Velbrix is put together: it holds the values that live from process start to process
@@ -45,6 +47,8 @@ private:
     Win32ScriptProcess m_scriptProcess;
     Win32Clipboard m_clipboard;
     Win32ProcessEnd m_processEnd;
+    Win32TokenElevation m_elevation;
+    Win32PrintPolicy m_printPolicy;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;

@@ -1,31 +1,76 @@
 #include "win32/Win32ScriptProcess.h"
 
+#include <shellapi.h>
+
+#include <string>
+
+#include "install/ScriptLaunch.h"
+
+namespace {
+
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return L"";
+    }
+    return std::wstring(folder, length);
+}
+
+} // namespace
+
 Win32ScriptProcess::~Win32ScriptProcess() {
     ReleaseProcess();
 }
 
 void Win32ScriptProcess::ReleaseProcess() {
-    if (m_process.hThread != nullptr) {
-        CloseHandle(m_process.hThread);
+    if (m_process != nullptr) {
+        CloseHandle(m_process);
     }
-    if (m_process.hProcess != nullptr) {
-        CloseHandle(m_process.hProcess);
-    }
-    m_process = PROCESS_INFORMATION{};
+    m_process = nullptr;
 }
 
-bool Win32ScriptProcess::Start(const std::wstring& scriptPath, bool ownConsole) {
+IScriptProcess::Start Win32ScriptProcess::StartScript(const std::wstring& scriptPath, bool ownConsole,
+                                                      bool askForRights) {
     ReleaseProcess();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    // The command interpreter runs a batch file named as the program; the script needs no arguments.
-    return CreateProcessW(scriptPath.c_str(), nullptr, nullptr, nullptr, FALSE,
-                          ownConsole ? CREATE_NEW_CONSOLE : CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &m_process) != FALSE;
+    const std::wstring systemFolder = SystemFolder();
+    if (systemFolder.empty()) {
+        return Start::NotStarted;
+    }
+    // The system folder as the current folder: the interpreter looks for rundll32 there before the path, and
+    // the program's folder, which the user may write to, is never looked in.
+    const std::wstring interpreter = systemFolder + L"\\cmd.exe";
+    const std::wstring arguments = InterpreterArguments(scriptPath);
+
+    // The shell may hand the start to its extensions, which want COM on the calling thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof(execute);
+    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    // The consent prompt comes to the front over the window that asked.
+    execute.hwnd = GetActiveWindow();
+    execute.lpVerb = askForRights ? L"runas" : L"open";
+    execute.lpFile = interpreter.c_str();
+    execute.lpParameters = arguments.c_str();
+    execute.lpDirectory = systemFolder.c_str();
+    execute.nShow = ownConsole ? SW_SHOWNORMAL : SW_HIDE;
+    const BOOL started = ShellExecuteExW(&execute);
+    const DWORD error = started ? ERROR_SUCCESS : GetLastError();
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    if (!started) {
+        return error == ERROR_CANCELLED ? Start::RightsRefused : Start::NotStarted;
+    }
+    if (execute.hProcess == nullptr) {
+        return Start::NotStarted;
+    }
+    m_process = execute.hProcess;
+    return Start::Started;
 }
 
 bool Win32ScriptProcess::WaitForEnd(uint32_t milliseconds) {
-    const bool ended = WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
+    const bool ended = m_process != nullptr && WaitForSingleObject(m_process, milliseconds) == WAIT_OBJECT_0;
     ReleaseProcess();
     return ended;
 }

@@ -4,6 +4,8 @@
 
 #include "ports/ScriptProcess.h"
 
+// Runs the script through the system's cmd.exe, by its full path, from the system folder, through the shell so
+// that the same call can ask for administrator rights at the consent prompt.
 class Win32ScriptProcess final : public IScriptProcess {
 public:
     Win32ScriptProcess() = default;
@@ -11,12 +13,12 @@ public:
     Win32ScriptProcess(const Win32ScriptProcess&) = delete;
     Win32ScriptProcess& operator=(const Win32ScriptProcess&) = delete;
 
-    bool Start(const std::wstring& scriptPath, bool ownConsole) override;
+    Start StartScript(const std::wstring& scriptPath, bool ownConsole, bool askForRights) override;
     bool WaitForEnd(uint32_t milliseconds) override;
 
 private:
     // Lets go of the script without ending it.
     void ReleaseProcess();
 
-    PROCESS_INFORMATION m_process{};
+    HANDLE m_process = nullptr;
 };

@@ -271,3 +271,36 @@ installed_printers() {
     tests/e2e/wine-exec reg query 'HKLM\System\CurrentControlSet\Control\Print\Printers' 2>/dev/null |
         tr -d '\r' | sed -n 's/^HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Print\\Printers\\//p'
 }
+
+# The lab's rundll32.exe in place of Wine's, in this session's prefix only: it does what PrintUIEntry is asked
+# to, so that an installation leaves its printer in the spooler (tests/e2e/stand-in/StandInRundll32.cpp).
+use_stand_in_rundll32() {
+    cp "$E2E_BUILD/velbrix_stand_in_rundll32.exe" "$WINEPREFIX/drive_c/windows/system32/rundll32.exe"
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;rundll32.exe=n"
+}
+
+# What the stand-in's Add Printer wizard does: adds the printer under this name, or with none is closed with
+# nothing added.
+stand_in_wizard() {
+    local key='HKCU\Software\Velbrix Lab\Rundll32'
+    if [ -n "${1:-}" ]; then
+        tests/e2e/wine-exec reg add "$key" /v WizardPrinter /d "$1" /f >/dev/null 2>&1
+    else
+        tests/e2e/wine-exec reg delete "$key" /v WizardPrinter /f >/dev/null 2>&1 || true
+    fi
+}
+
+# The stand-in refuses every installation, as a desk without administrator rights does.
+stand_in_refuses() {
+    tests/e2e/wine-exec reg add 'HKCU\Software\Velbrix Lab\Rundll32' /v Refuse /t REG_DWORD /d 1 /f >/dev/null 2>&1
+}
+
+# What the stand-in rundll32 in the system folder was run with, a line per run: its current folder, "> ", its
+# command line.
+stand_in_runs() {
+    local log=$WINEPREFIX/drive_c/windows/system32/rundll32.exe.ran
+    [ -f "$log" ] && tr -d '\r' <"$log"
+}
+
+# The printers in the spooler as EnumPrintersW lists them: name, port and driver separated by tabs.
+spooler_printers() { drive printers; }

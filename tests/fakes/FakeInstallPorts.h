@@ -9,8 +9,11 @@
 #include "fakes/Seen.h"
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
+#include "ports/PrintPolicy.h"
+#include "ports/PrinterSpooler.h"
 #include "ports/ScriptFile.h"
 #include "ports/ScriptProcess.h"
+#include "ports/TokenElevation.h"
 #include "ports/WorkerThread.h"
 
 // Answers the echo of the addresses that are up.
@@ -68,24 +71,45 @@ public:
     }
 };
 
+// A script that runs to its end adds its printers to the spooler's listing, as the system's set-up does.
 class FakeScriptProcess final : public IScriptProcess {
 public:
     explicit FakeScriptProcess(SeenStream& seenStream) : seen(seenStream) {}
     SeenStream& seen;
-    bool failsToStart = false;
+    Start start = Start::Started;
     bool endsInTime = true;
+    IPrinterSpooler::Enumeration* spoolerListing = nullptr;
+    std::vector<IPrinterSpooler::InstalledPrinter> printersAdded;
+    bool spoolerUnreadableAfter = false;
 
-    bool Start(const std::wstring& scriptPath, bool ownConsole) override {
-        if (failsToStart) {
-            return false;
+    Start StartScript(const std::wstring& scriptPath, bool ownConsole, bool askForRights) override {
+        if (start == Start::Started) {
+            seen.push_back(seen::ScriptStarted(scriptPath, ownConsole, askForRights));
         }
-        seen.push_back(seen::ScriptStarted(scriptPath, ownConsole));
-        return true;
+        return start;
     }
     bool WaitForEnd(uint32_t milliseconds) override {
         seen.push_back(seen::ScriptAwaited(milliseconds));
+        if (endsInTime && spoolerListing != nullptr) {
+            spoolerListing->Printers.insert(spoolerListing->Printers.end(), printersAdded.begin(), printersAdded.end());
+            spoolerListing->Succeeded = !spoolerUnreadableAfter;
+        }
         return endsInTime;
     }
+};
+
+class FakeTokenElevation final : public ITokenElevation {
+public:
+    Elevation elevation = Elevation::Elevated;
+    Elevation Read() override { return elevation; }
+};
+
+class FakePrintPolicy final : public IPrintPolicy {
+public:
+    bool protectedPrintMode = false;
+    bool httpPrintingOff = false;
+    bool ProtectedPrintModeOn() override { return protectedPrintMode; }
+    bool HttpPrintingTurnedOff() override { return httpPrintingOff; }
 };
 
 // What the clipboard holds is what a person pastes into the wizard.

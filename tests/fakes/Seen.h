@@ -94,8 +94,9 @@ inline std::wstring ScriptWritten(const std::wstring& path, const std::wstring& 
     return L"script " + path + L" written: " + text;
 }
 
-inline std::wstring ScriptStarted(const std::wstring& path, bool ownConsole) {
-    return L"script " + path + (ownConsole ? L" started in a console of its own" : L" started without a window");
+inline std::wstring ScriptStarted(const std::wstring& path, bool ownConsole, bool askForRights = false) {
+    return L"script " + path + (ownConsole ? L" started in a console of its own" : L" started without a window") +
+           (askForRights ? L", after the consent prompt" : L"");
 }
 
 inline std::wstring ScriptAwaited(uint32_t milliseconds) {

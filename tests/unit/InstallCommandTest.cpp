@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "discovery/PrinterListColumns.h"
+#include "discovery/VisibleText.h"
 #include "fakes/FakeInstallPorts.h"
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakePrinterSpooler.h"
@@ -52,18 +53,21 @@ struct Installation {
     FakeScriptFile file{window.seen};
     FakeScriptProcess process{window.seen};
     FakeClipboard clipboard{window.seen};
+    FakeTokenElevation elevation;
+    FakePrintPolicy policy;
     InstallCommand command{window,
                            catalogue,
                            configuration,
                            tables,
                            selected,
                            target,
-                           {icmp, worker, spooler, file, process, clipboard},
+                           {icmp, worker, spooler, file, process, clipboard, elevation, policy},
                            L"Velbrix"};
 
     explicit Installation(const std::wstring& stalePrinter = L"", const std::wstring& queue = L"M1_office") {
         configuration.ProgramDirectory = L"C:\\Velbrix\\";
         spooler.seen = &window.seen;
+        process.spoolerListing = &spooler.listing;
         Records({{L"10.0.0.9", L"M1_other", L""}, {L"10.0.0.2", queue, stalePrinter}});
         window.selectionMark = 1;
         icmp.up = {"10.0.0.2", "10.0.0.3", "10.0.0.9"};
@@ -79,6 +83,10 @@ struct Installation {
         for (const Found& found : rows.empty() ? records : rows) {
             window.rows.push_back({L"", found.address, found.queue});
         }
+    }
+    // The script leaves the printer it was meant to: the automatic one by its name, or one the wizard named.
+    void ScriptAdds(const std::wstring& printerName, const std::wstring& port) {
+        process.printersAdded = {{printerName, VisibleText(port), selected.DriverName}};
     }
     bool Saw(const std::wstring& entry) const {
         return std::find(window.seen.begin(), window.seen.end(), entry) != window.seen.end();
@@ -200,7 +208,7 @@ TEST(InstallCommand, WhatAPersonSeesOfEachInstallation) {
                         seen::Box(Icon::Information, EnglishText(MSG_GUIDANCE_CAPTION), EnglishText(MSG_GUIDANCE_BOX)),
                         Log(MSG_GUIDANCE_COPIED), Log(MSG_GUIDANCE_STEP_1), Log(MSG_GUIDANCE_STEP_2),
                         Log(MSG_GUIDANCE_STEP_3_PASTE), Log(MSG_GUIDANCE_STEP_4)},
-                       ScriptRun(WIZARD_FORM, printer, false),
+                       ScriptRun(WIZARD_FORM, L"M1 office (wizard)", false),
                        seen::CommandButtons(true)})},
         {"guided while another program holds the clipboard: the address to type in", 0, L"", std::nullopt, true, true,
          seen::Joined(
@@ -211,7 +219,7 @@ TEST(InstallCommand, WhatAPersonSeesOfEachInstallation) {
                seen::Log(EnglishText(MSG_GUIDANCE_BUSY_LINE_START) + PORT + EnglishText(MSG_GUIDANCE_BUSY_LINE_END)),
                Log(MSG_GUIDANCE_BUSY_STEP_1), Log(MSG_GUIDANCE_BUSY_STEP_2), Log(MSG_GUIDANCE_BUSY_STEP_3_TYPE),
                Log(MSG_GUIDANCE_BUSY_STEP_4)},
-              ScriptRun(WIZARD_FORM, printer, false),
+              ScriptRun(WIZARD_FORM, L"M1 office (wizard)", false),
               seen::CommandButtons(true)})},
         {"the stale printer removed by hand since the search", 1, L"Office", std::nullopt, true, false, removalFailed},
         {"the spooler refuses the removal", 1, L"Office", Deletion{true, false, 5}, true, false, removalFailed},
@@ -225,6 +233,7 @@ TEST(InstallCommand, WhatAPersonSeesOfEachInstallation) {
         }
         installation.worker.failsToStart = !testCase.threadStarts;
         installation.clipboard.heldByAnotherProgram = testCase.clipboardHeld;
+        installation.ScriptAdds(testCase.installMode == 0 ? L"M1 office (wizard)" : printer, PORT);
         installation.command.OnInstall();
         EXPECT_EQ(installation.window.seen, testCase.seen) << testCase.name;
     }
@@ -296,6 +305,7 @@ TEST(InstallCommand, ThePickedRowsRecordIsFoundByItsQueueAndAddress) {
         installation.configuration.InstallMode = 1;
         installation.Records(testCase.records, testCase.rows);
         installation.window.selectionMark = testCase.pick;
+        installation.ScriptAdds(testCase.printerName, testCase.target.PortAddress);
         for (const wchar_t* printer : {L"Earlier printer", L"Office", L"Front", L"Back"}) {
             installation.spooler.deletions[printer] = {true, true, 0};
         }

@@ -6,12 +6,15 @@
 
 #include "fakes/FakeInstallPorts.h"
 #include "fakes/FakeMainWindow.h"
+#include "fakes/FakePrinterSpooler.h"
 #include "fakes/FakeStringResources.h"
 #include "install/InstallNotice.h"
 
 namespace {
 
 using Icon = IMainWindow::BoxIcon;
+using Elevation = ITokenElevation::Elevation;
+using Printer = IPrinterSpooler::InstalledPrinter;
 
 const std::wstring PORT = L"http://10.0.0.2:631/printers/M1_office";
 const std::wstring WIZARD_FORM = L"rundll32 printui.dll, PrintUIEntry /il /z";
@@ -33,10 +36,31 @@ struct Script {
     Configuration configuration;
     FakeScriptFile file{window.seen};
     FakeScriptProcess process{window.seen};
-    InstallScript script{window, catalogue, configuration, file, process, L"Velbrix"};
+    FakePrinterSpooler spooler;
+    FakeTokenElevation elevation;
+    FakePrintPolicy policy;
+    InstallScript script{window, catalogue, configuration, {file, process, spooler, elevation, policy}, L"Velbrix"};
 
-    Script() { configuration.ProgramDirectory = L"C:\\Velbrix\\"; }
+    Script() {
+        configuration.ProgramDirectory = L"C:\\Velbrix\\";
+        process.spoolerListing = &spooler.listing;
+    }
+    // What the person is told last: the end box.
+    std::wstring LastSeen() const { return window.seen.empty() ? L"" : window.seen.back(); }
 };
+
+const std::wstring PRINTER = L"M1_office on " + PORT;
+const ExpectedPrinter AUTOMATIC{true, PRINTER, PORT, L"Vantrel M1"};
+const ExpectedPrinter GUIDED{false, PRINTER, PORT, L"Vantrel M1"};
+
+std::wstring Done(const std::wstring& printerName) {
+    return seen::Box(Icon::Information, L"Velbrix",
+                     EnglishText(MSG_INSTALL_DONE) + printerName + EnglishText(MSG_INSTALL_DONE_ADVICE));
+}
+
+std::wstring NotInstalled(int reason) {
+    return seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_PRINTER_NOT_INSTALLED) + PRINTER + EnglishText(reason));
+}
 
 } // namespace
 
@@ -75,8 +99,8 @@ TEST(InstallScript, CommandFormsAndWhatDoesNotFit) {
 }
 
 TEST(InstallScript, EachWayTheScriptEnds) {
-    enum class Trouble { None, CommandCut, NotWritten, NotStarted, StillRunning };
-    const std::wstring done = EnglishText(MSG_INSTALL_DONE) + L"M1 on x" + EnglishText(MSG_INSTALL_DONE_ADVICE);
+    enum class Trouble { None, CommandCut, NotWritten, NotStarted, RightsRefused, StillRunning };
+    const std::wstring done = EnglishText(MSG_INSTALL_DONE) + L"Wizard's M1" + EnglishText(MSG_INSTALL_DONE_ADVICE);
     const std::wstring path = L"C:\\Velbrix\\PrinterDriver.bat";
     const std::wstring deepest = FolderForScriptPathOf(259);
     // Written, logged, started and awaited; the notice's timer started and killed at once.
@@ -104,6 +128,11 @@ TEST(InstallScript, EachWayTheScriptEnds) {
          seen::Joined({started(deepest + std::wstring(INSTALL_SCRIPT_NAME)), ended}), 1},
         {"a script path of 260 characters is never written", Trouble::None, FolderForScriptPathOf(260), {refused}, 0},
         {"a cut command is never written", Trouble::CommandCut, L"C:\\Velbrix\\", {refused}, 0},
+        {"a percent sign in the folder would be expanded by the interpreter",
+         Trouble::None,
+         L"C:\\%PATH%\\",
+         {refused},
+         0},
         {"the file cannot be written: not logged", Trouble::NotWritten, L"C:\\Velbrix\\", {refused}, 1},
         {"the process does not start: the line, then the box",
          Trouble::NotStarted,
@@ -111,6 +140,13 @@ TEST(InstallScript, EachWayTheScriptEnds) {
          {seen::ScriptWritten(path, WIZARD_FORM), seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
           seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::Log(EnglishText(MSG_SCRIPT_NOT_STARTED)),
           seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_STARTED))},
+         1},
+        {"the consent prompt refused: its own line and box, not the start's",
+         Trouble::RightsRefused,
+         L"C:\\Velbrix\\",
+         {seen::ScriptWritten(path, WIZARD_FORM), seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
+          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::Log(EnglishText(MSG_RIGHTS_NOT_GIVEN)),
+          seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_RIGHTS_NOT_GIVEN))},
          1},
         {"still running after three minutes: the line, then the box", Trouble::StillRunning, L"C:\\Velbrix\\",
          seen::Joined({started(path),
@@ -122,11 +158,14 @@ TEST(InstallScript, EachWayTheScriptEnds) {
         Script script;
         script.configuration.ProgramDirectory = testCase.folder;
         script.file.fails = testCase.trouble == Trouble::NotWritten;
-        script.process.failsToStart = testCase.trouble == Trouble::NotStarted;
+        script.process.start = testCase.trouble == Trouble::NotStarted      ? IScriptProcess::Start::NotStarted
+                               : testCase.trouble == Trouble::RightsRefused ? IScriptProcess::Start::RightsRefused
+                                                                            : IScriptProcess::Start::Started;
         script.process.endsInTime = testCase.trouble != Trouble::StillRunning;
+        script.process.printersAdded = {{std::wstring(L"Wizard's M1\0tail", 16), PORT, L""}};
         const std::optional<std::wstring> command =
             testCase.trouble == Trouble::CommandCut ? std::nullopt : std::optional<std::wstring>(WIZARD_FORM);
-        script.script.RunInstallScript(command, std::wstring(L"M1 on x\0tail", 12), false);
+        script.script.RunInstallScript(command, GUIDED);
         EXPECT_EQ(script.window.seen, testCase.seen) << testCase.name;
         EXPECT_EQ(script.file.writes, testCase.writes) << testCase.name;
     }
@@ -140,11 +179,137 @@ TEST(InstallScript, AnyDisplayConsoleButZeroGivesTheScriptAConsoleOfItsOwn) {
     for (const auto& testCase : cases) {
         Script script;
         script.configuration.DisplayConsole = testCase.displayConsole;
-        script.script.RunInstallScript(WIZARD_FORM, L"M1", false);
+        script.script.RunInstallScript(WIZARD_FORM, GUIDED);
         const SeenStream& seen = script.window.seen;
         EXPECT_NE(std::find(seen.begin(), seen.end(),
                             seen::ScriptStarted(L"C:\\Velbrix\\PrinterDriver.bat", testCase.ownConsole)),
                   seen.end())
             << testCase.displayConsole;
+    }
+}
+
+TEST(InstallScript, AnAutomaticInstallationIsDoneOnlyWhenTheSpoolerGainedItsPrinter) {
+    const Printer installed{PRINTER, PORT, L"Vantrel M1"};
+    const std::wstring refused = NotInstalled(MSG_NOT_INSTALLED_DRIVER_REFUSED);
+    const struct {
+        const char* name;
+        std::vector<Printer> before, added;
+        bool unreadableBefore, unreadableAfter;
+        std::wstring end;
+    } cases[] = {
+        {"the printer, its port and its driver, new",
+         {{L"Office", PORT, L"Other"}},
+         {installed},
+         false,
+         false,
+         Done(PRINTER)},
+        {"nothing new", {}, {}, false, false, refused},
+        {"a printer of that name was there before", {installed}, {}, false, false, refused},
+        {"the name on another port",
+         {},
+         {{PRINTER, L"http://10.0.0.3:631/printers/M1_office", L"Vantrel M1"}},
+         false,
+         false,
+         refused},
+        {"the name with another driver", {}, {{PRINTER, PORT, L"Generic"}}, false, false, refused},
+        {"a spooler that cannot be read before: asked to look", {}, {}, true, false, Done(PRINTER)},
+        {"a spooler that cannot be read after: asked to look", {}, {}, false, true, Done(PRINTER)},
+    };
+    for (const auto& testCase : cases) {
+        Script script;
+        script.spooler.listing = {!testCase.unreadableBefore, 5, testCase.before};
+        script.process.printersAdded = testCase.added;
+        script.process.spoolerUnreadableAfter = testCase.unreadableAfter;
+        script.script.RunInstallScript(WIZARD_FORM, AUTOMATIC);
+        EXPECT_EQ(script.LastSeen(), testCase.end) << testCase.name;
+        EXPECT_EQ(std::count(script.window.seen.begin(), script.window.seen.end(),
+                             seen::Log(testCase.end.substr(testCase.end.find(L": ") + 2))),
+                  1)
+            << testCase.name << ": the same text in the log";
+    }
+}
+
+TEST(InstallScript, AnAutomaticInstallationThatAddedNothingNamesWhatVelbrixCanTell) {
+    const struct {
+        const char* name;
+        bool protectedPrint, httpOff;
+        Elevation elevation;
+        std::wstring port;
+        int reason;
+    } cases[] = {
+        {"nothing known against it", false, false, Elevation::Elevated, PORT, MSG_NOT_INSTALLED_DRIVER_REFUSED},
+        {"a token that cannot be read names no rights", false, false, Elevation::Unknown, PORT,
+         MSG_NOT_INSTALLED_DRIVER_REFUSED},
+        {"no administrator rights", false, false, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_NO_RIGHTS},
+        {"protected print mode, before everything", true, true, Elevation::NotElevated, PORT,
+         MSG_NOT_INSTALLED_PROTECTED_PRINT},
+        {"printing over HTTP turned off, before rights", false, true, Elevation::NotElevated, PORT,
+         MSG_NOT_INSTALLED_HTTP_PRINTING_OFF},
+        {"HTTP in capitals is still HTTP", false, true, Elevation::Elevated, L"HTTP://10.0.0.2:631/printers/M1_office",
+         MSG_NOT_INSTALLED_HTTP_PRINTING_OFF},
+        {"the HTTP policy does not touch another kind of port", false, true, Elevation::Elevated,
+         L"ipp://10.0.0.2:631/printers/M1_office", MSG_NOT_INSTALLED_DRIVER_REFUSED},
+    };
+    for (const auto& testCase : cases) {
+        Script script;
+        script.policy.protectedPrintMode = testCase.protectedPrint;
+        script.policy.httpPrintingOff = testCase.httpOff;
+        script.elevation.elevation = testCase.elevation;
+        script.script.RunInstallScript(WIZARD_FORM, {true, PRINTER, testCase.port, L"Vantrel M1"});
+        EXPECT_EQ(script.LastSeen(), NotInstalled(testCase.reason)) << testCase.name;
+    }
+}
+
+TEST(InstallScript, AGuidedInstallationNamesThePrinterTheWizardAddedOnTheAddress) {
+    const std::wstring nothing =
+        seen::Box(Icon::Information, L"Velbrix",
+                  EnglishText(MSG_WIZARD_ADDED_NOTHING) + PORT + EnglishText(MSG_WIZARD_ADDED_NOTHING_ADVICE));
+    const struct {
+        const char* name;
+        std::vector<Printer> before, added;
+        std::wstring end;
+    } cases[] = {
+        {"under a name of the wizard's own, with any driver",
+         {},
+         {{L"Vantrel M1 (office)", PORT, L"Generic"}},
+         Done(L"Vantrel M1 (office)")},
+        {"the one on the address among others",
+         {},
+         {{L"Elsewhere", L"http://10.0.0.3:631/x", L""}, {L"Mine", PORT, L""}},
+         Done(L"Mine")},
+        {"the wizard closed with nothing added", {}, {}, nothing},
+        {"a printer on another address only", {}, {{L"Elsewhere", L"http://10.0.0.3:631/x", L""}}, nothing},
+        {"a printer on the address that was there before", {{L"Old", PORT, L""}}, {}, nothing},
+    };
+    for (const auto& testCase : cases) {
+        Script script;
+        script.spooler.listing = {true, 0, testCase.before};
+        script.process.printersAdded = testCase.added;
+        // What protects a desk is never named for the wizard: it asks for itself.
+        script.policy.protectedPrintMode = true;
+        script.elevation.elevation = Elevation::NotElevated;
+        script.script.RunInstallScript(WIZARD_FORM, GUIDED);
+        EXPECT_EQ(script.LastSeen(), testCase.end) << testCase.name;
+    }
+}
+
+TEST(InstallScript, OnlyAnAutomaticInstallationWithoutRightsAsksForThem) {
+    const struct {
+        Elevation elevation;
+        bool automatic;
+        bool asks;
+    } cases[] = {
+        {Elevation::Elevated, true, false},  {Elevation::NotElevated, true, true},   {Elevation::Unknown, true, true},
+        {Elevation::Elevated, false, false}, {Elevation::NotElevated, false, false}, {Elevation::Unknown, false, false},
+    };
+    for (const auto& testCase : cases) {
+        Script script;
+        script.elevation.elevation = testCase.elevation;
+        script.script.RunInstallScript(WIZARD_FORM, testCase.automatic ? AUTOMATIC : GUIDED);
+        const SeenStream& seen = script.window.seen;
+        EXPECT_NE(std::find(seen.begin(), seen.end(),
+                            seen::ScriptStarted(L"C:\\Velbrix\\PrinterDriver.bat", false, testCase.asks)),
+                  seen.end())
+            << static_cast<int>(testCase.elevation) << " automatic " << testCase.automatic;
     }
 }

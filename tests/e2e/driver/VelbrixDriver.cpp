@@ -3,6 +3,7 @@
 // Texts are written to standard output in UTF-8, one per line. The exit code is 0 when the command did
 // what it says, 1 when it found nothing to work on (no window, no such control), 2 for a wrong command.
 #include <windows.h>
+#include <winspool.h>
 
 #include <commctrl.h>
 
@@ -670,6 +671,23 @@ int wmain(int argc, wchar_t** argv) {
     // The catalogue Velbrix speaks to this session's user, by Velbrix's own language choice.
     if (command == L"catalogue-language") {
         Print(std::to_wstring(CatalogueLanguageFor(ThreadLanguageFor(GetUserDefaultUILanguage()))));
+        return 0;
+    }
+    // The spooler's printers as EnumPrintersW lists them at level 2: name, port and driver, separated by tabs.
+    if (command == L"printers") {
+        DWORD needed = 0;
+        DWORD returned = 0;
+        EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, nullptr, 0, &needed, &returned);
+        std::vector<BYTE> buffer(needed);
+        if (needed != 0 && !EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, buffer.data(),
+                                          needed, &needed, &returned)) {
+            return 1;
+        }
+        const auto* printers = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+        for (DWORD index = 0; index < returned; ++index) {
+            Print(std::wstring(printers[index].pPrinterName) + L"\t" + printers[index].pPortName + L"\t" +
+                  printers[index].pDriverName);
+        }
         return 0;
     }
     if (command == L"hold-clipboard") {

@@ -2,11 +2,14 @@
 # The demo's run, as scripts/demo shows it: four printers, a noise sender, a printer of another model and a
 # print server's recorded answer on the LAN; the sample supplier folder (tools/demo/velbrix.ini, guided
 # installation); one printer of the model already installed at an older address. A search as a person runs
-# it, then the guided installation of that printer at its new address. Leaves the pictures, the boxes'
-# texts, the printer list, the log and PrinterDriver.bat beside the checks.
+# it, then the guided installation of that printer at its new address, finished in the lab's Add Printer
+# wizard under a name of its own. Leaves the pictures, the boxes' texts, the printer list, the log and
+# PrinterDriver.bat beside the checks.
 source tests/e2e/lib.sh
 catalogue=$(session_catalogue)
 m() { message "$catalogue" "$1"; }
+use_stand_in_rundll32
+stand_in_wizard "Vantrel M1 (front office)"
 
 seed_printer "Vantrel M1 (front office)" "http://10.77.0.99:631/printers/M1_front_office" "Vantrel M1 PCL6"
 start_simulator --printer 10.77.0.11=M1_front_office --printer 10.77.0.12=M1_warehouse \
@@ -42,10 +45,13 @@ check "the guidance box" "$(cat "$E2E_ARTIFACTS/guidance.txt")" \
 drive message-box-ok >/dev/null
 drive message-box 30000 >"$E2E_ARTIFACTS/end-of-installation.txt"
 front=http://10.77.0.11:631/printers/M1_front_office
-check "the end of the installation names the new printer" "$(cat "$E2E_ARTIFACTS/end-of-installation.txt")" \
-    "$(printf '%s\n' Velbrix "$(m MSG_INSTALL_DONE)M1_front_office on $front$(m MSG_INSTALL_DONE_ADVICE)" information)"
+screenshot 5-installed box
+check "the end of the installation names the printer the wizard added" \
+    "$(cat "$E2E_ARTIFACTS/end-of-installation.txt")" "$(printf '%s\n' Velbrix \
+        "$(m MSG_INSTALL_DONE)Vantrel M1 (front office)$(m MSG_INSTALL_DONE_ADVICE)" information)"
 drive message-box-ok >/dev/null
-check "the printer at the older address is deleted" "$(installed_printers)" ""
+check "the printer at the older address is deleted, the wizard's is at the new one" "$(spooler_printers | cut -f 1,2)" \
+    "$(printf 'Vantrel M1 (front office)\t%s' "$front")"
 cp "$folder/PrinterDriver.bat" "$E2E_ARTIFACTS/"
 check "PrinterDriver.bat opens the Add Printer wizard" "$(bytes "$folder/PrinterDriver.bat")" \
     "$(printf %s 'rundll32 printui.dll, PrintUIEntry /il /z' | bytes)"

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Automatic installation (InstallMode=1) with a driver whose name is Chinese, read from a velbrix.ini in
 # UTF-16LE: PrinterDriver.bat holds the installation command in code page 936, whatever the session's
-# language, and runs while a notice shows that closes itself about 5 s after it appeared. A driver name
-# with a character that code page 936 has no form for (a Hangul syllable) gives no script to run.
+# language, and runs from the system folder while a notice shows that closes itself about 5 s after it
+# appeared; the printer is then in the spooler and the end says so. A driver name with a character that code
+# page 936 has no form for (a Hangul syllable) gives no script to run.
 source tests/e2e/lib.sh
 catalogue=$(session_catalogue)
 m() { message "$catalogue" "$1"; }
+use_stand_in_rundll32
 
 start_simulator --printer 10.77.0.11=M1_alpha --printer 10.77.0.15=M2_lab || { finish; exit; }
 folder=$(supplier_folder)
 script=$folder/PrinterDriver.bat
 ini=$(velbrix_ini 3 'M1=Vantrel M1 彩色激光 PCL6' 'M2=Vantrel M2 한 PS')
 write_utf16_ini "$folder/velbrix.ini" "${ini/'[COMMON]\r\n'/'[COMMON]\r\nInstallMode=1\r\n'}"
+mkdir -p "$folder/drivers"
+write_utf16_ini "$folder/drivers/1.inf" '[Strings]\r\nModel="Vantrel M1 彩色激光 PCL6"\r\n'
 start_velbrix "$folder" || { finish; exit; }
 drive select-model 1 >/dev/null
 drive press search >/dev/null
@@ -34,8 +38,21 @@ shown=$(echo "$(echo "$notice" | sed -n 5p) - $(echo "$notice" | sed -n 1p)" | b
 echo "  the notice showed for $shown s" | tee "$E2E_ARTIFACTS/notice-duration.txt"
 check "the notice closes itself about 5 s after it appeared" "$(echo "$shown >= 4 && $shown <= 9" | bc)" 1
 done_box=$(drive message-box 10000)
-check "the end: a box with the new printer's name" "$done_box" "$(printf '%s\n' Velbrix \
-    "$(m MSG_INSTALL_DONE)M1_alpha on $alpha$(m MSG_INSTALL_DONE_ADVICE)" information)"
+# The command interpreter reads a batch file in the console's code page. Where that is code page 936 (a
+# Chinese Windows) the script's Chinese comes through whole and the printer is installed; elsewhere the
+# driver's name and the folder's Chinese arrive garbled, the driver is refused, and the end says so.
+if [ "$catalogue" = chinese ]; then
+    check "the end: a box with the new printer's name" "$done_box" "$(printf '%s\n' Velbrix \
+        "$(m MSG_INSTALL_DONE)M1_alpha on $alpha$(m MSG_INSTALL_DONE_ADVICE)" information)"
+    check "the spooler has the printer with its port and driver" "$(spooler_printers)" \
+        "$(printf 'M1_alpha on %s\t%s\tVantrel M1 彩色激光 PCL6' "$alpha" "$alpha")"
+else
+    check "the end: the printer was not installed, the driver refused" "$done_box" "$(printf '%s\n' Velbrix \
+        "$(m MSG_PRINTER_NOT_INSTALLED)M1_alpha on $alpha$(m MSG_NOT_INSTALLED_DRIVER_REFUSED)" warning)"
+    check "the spooler has no printer" "$(spooler_printers)" ""
+fi
+screenshot installation-end box
+check "the system's rundll32 ran, from the system folder" "$(stand_in_runs | cut -d '>' -f 1)" 'C:\windows\system32'
 check "the log: script, end" "$(drive log | tail -n +$((logged + 1)))" "$(printf '%s\n' \
     "$(m MSG_PREPARING_INSTALL)M1_alpha" "$(m MSG_INSTALLING_PRINTER)M1_alpha" \
     "$(m MSG_SCRIPT_WRITTEN)$(windows_path "$script")" "$(m MSG_SCRIPT_RUNNING)" "$(echo "$done_box" | sed -n 2p)")"

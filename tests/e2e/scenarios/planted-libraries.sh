@@ -5,6 +5,9 @@
 # version.dll, so under Wine any program that imports user32 (a Known DLL) loads version.dll by the search
 # order before its first instruction runs; Windows' user32 does not import it. For that name only the checker,
 # which does not import user32, is run here.
+# Then programs planted under rundll32's names (.exe, .com, .bat, .cmd), beside Velbrix.exe and in the folder
+# it was started from: the command interpreter looks in its current folder before the path, and the
+# installation script runs in the system folder, so the system's rundll32 runs and none of them.
 source tests/e2e/lib.sh
 m() { message english "$1"; }
 stand_in=${E2E_STAND_IN:-$E2E_BUILD/velbrix_stand_in_library.dll}
@@ -50,5 +53,41 @@ for library in "${libraries[@]}"; do
     tests/e2e/wine-exec "$folder/VelbrixCheck.exe" >"$E2E_ARTIFACTS/check-$library.txt" 2>&1
     export WINEDLLOVERRIDES="mscoree,mshtml="
     check "$library beside the programs is never loaded" "$(marked "$folder")" ""
+done
+
+use_stand_in_rundll32
+stand_in_wizard "Vantrel M1 (planted test)"
+repository=$PWD
+for name in rundll32.exe rundll32.com rundll32.bat rundll32.cmd; do
+    folder=$(supplier_folder "$(velbrix_ini 3 'M1=Vantrel M1')")
+    start=$(mktemp -d "$WINEPREFIX/drive_c/start.XXXXXX")
+    for place in "$folder" "$start"; do
+        case $name in
+            *.exe | *.com) cp "$E2E_BUILD/velbrix_stand_in_rundll32.exe" "$place/$name" ;;
+            *) printf '@echo ran> "%%~f0.ran"\r\n' >"$place/$name" ;;
+        esac
+    done
+    runs=$(stand_in_runs | wc -l)
+    (cd "$start" && exec "$repository/tests/e2e/wine-exec" "$folder/Velbrix.exe" >"$E2E_ARTIFACTS/stdout.txt" 2>&1) &
+    VELBRIX_PID=$!
+    drive wait 20000 >/dev/null || check "the Velbrix window appears" "no window" "window"
+    drive select-model 1 >/dev/null
+    drive press search >/dev/null
+    drive message-box 10000 >/dev/null
+    drive message-box-ok >/dev/null
+    drive select-row 0 >/dev/null
+    drive press install >/dev/null
+    drive message-box 5000 >/dev/null
+    drive message-box-ok >/dev/null
+    check "with $name planted: the wizard's printer is named at the end" "$(drive message-box 20000 | sed -n 2p)" \
+        "$(m MSG_INSTALL_DONE)Vantrel M1 (planted test)$(m MSG_INSTALL_DONE_ADVICE)"
+    drive message-box-ok >/dev/null
+    drive press exit >/dev/null
+    expect_velbrix_ends "with $name planted, the exit button"
+    tests/e2e/wine-exec reg delete 'HKLM\System\CurrentControlSet\Control\Print\Printers\Vantrel M1 (planted test)' \
+        /f >/dev/null 2>&1
+    check "$name beside Velbrix.exe and in the folder it was started from never runs" \
+        "$(cd "$folder" && ls ./*.ran 2>/dev/null; cd "$start" && ls ./*.ran 2>/dev/null)" ""
+    check "with $name planted: the system's rundll32 ran once more" "$(stand_in_runs | wc -l)" "$((runs + 1))"
 done
 finish

@@ -1,0 +1,71 @@
+#include "install/InstallOutcome.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "discovery/VisibleText.h"
+
+bool AsksForRights(bool automatic, ITokenElevation::Elevation elevation) {
+    // A token that cannot be read is asked for rights too: on a token that has them the prompt does not show.
+    return automatic && elevation != ITokenElevation::Elevation::Elevated;
+}
+
+std::vector<IPrinterSpooler::InstalledPrinter> NewPrinters(const IPrinterSpooler::Enumeration& before,
+                                                           const IPrinterSpooler::Enumeration& after) {
+    std::vector<IPrinterSpooler::InstalledPrinter> added;
+    for (const IPrinterSpooler::InstalledPrinter& printer : after.Printers) {
+        const bool listedBefore = std::any_of(
+            before.Printers.begin(), before.Printers.end(),
+            [&](const IPrinterSpooler::InstalledPrinter& old) { return old.PrinterName == printer.PrinterName; });
+        if (!listedBefore) {
+            added.push_back(printer);
+        }
+    }
+    return added;
+}
+
+std::optional<std::wstring> InstalledPrinterName(const ExpectedPrinter& expected,
+                                                 const std::vector<IPrinterSpooler::InstalledPrinter>& added) {
+    const std::wstring port = VisibleText(expected.PortAddress);
+    for (const IPrinterSpooler::InstalledPrinter& printer : added) {
+        if (printer.PortName != port) {
+            continue;
+        }
+        if (!expected.Automatic) {
+            return printer.PrinterName;
+        }
+        if (printer.PrinterName == VisibleText(expected.PrinterName) &&
+            printer.DriverName == VisibleText(expected.DriverName)) {
+            return printer.PrinterName;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+bool IsHttpAddress(const std::wstring& address) {
+    const std::wstring scheme = L"http://";
+    if (address.size() < scheme.size()) {
+        return false;
+    }
+    return std::equal(scheme.begin(), scheme.end(), address.begin(), [](wchar_t expected, wchar_t actual) {
+        return expected == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(actual)));
+    });
+}
+
+} // namespace
+
+NotInstalledReason ReasonNotInstalled(const InstallGuards& guards, const std::wstring& portAddress) {
+    // Protected print mode refuses every driver but the system's own, whatever else holds.
+    if (guards.ProtectedPrintModeOn) {
+        return NotInstalledReason::ProtectedPrintMode;
+    }
+    if (guards.HttpPrintingTurnedOff && IsHttpAddress(portAddress)) {
+        return NotInstalledReason::HttpPrintingOff;
+    }
+    if (guards.Elevation == ITokenElevation::Elevation::NotElevated) {
+        return NotInstalledReason::NoRights;
+    }
+    return NotInstalledReason::DriverRefused;
+}

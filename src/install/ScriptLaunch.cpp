@@ -1,0 +1,5 @@
+#include "install/ScriptLaunch.h"
+
+std::wstring InterpreterArguments(const std::wstring& scriptPath) {
+    return L"/d /s /c \"\"" + scriptPath + L"\"\"";
+}
