@@ -31,7 +31,9 @@ void JoinAndAsk(ListenerContext& context) {
         context.interfaces.ListIpv4Addresses(listed) ? MulticastInterfaceAddresses(listed) : std::vector<std::string>{};
     if (addresses.empty()) {
         socket.JoinGroup(MDNS_GROUP, ANY_INTERFACE);
-        socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
+        if (socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT)) {
+            context.handoff.Counts.RecordAdapterAsked(context.search);
+        }
         return;
     }
     for (const std::string& address : addresses) {
@@ -39,8 +41,8 @@ void JoinAndAsk(ListenerContext& context) {
     }
     for (const std::string& address : addresses) {
         // Without its own interface the query would leave by the previous one and ask those printers twice.
-        if (socket.SetSendingInterface(address)) {
-            socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT);
+        if (socket.SetSendingInterface(address) && socket.SendTo(MDNS_IPP_QUERY, MDNS_GROUP, MDNS_PORT)) {
+            context.handoff.Counts.RecordAdapterAsked(context.search);
         }
     }
 }
@@ -62,6 +64,7 @@ int32_t ListenAndForward(ListenerContext& context) {
         socket.CloseSocket();
         return LISTENER_EXIT_SOCKET_FAILED;
     }
+    context.handoff.Counts.RecordListening(context.search);
     JoinAndAsk(context);
 
     DatagramBytes buffer{};
@@ -74,9 +77,13 @@ int32_t ListenAndForward(ListenerContext& context) {
         buffer.fill(0);
         std::string sender;
         const int received = socket.Receive(buffer, sender);
+        if (received == MDNS_RECEIVE_TOO_LONG) {
+            context.handoff.Counts.RecordTooLong(context.search);
+        }
         if (received <= 0) {
             continue;
         }
+        context.handoff.Counts.RecordDatagram(context.search, sender, buffer);
         Trace(context.output, sender, buffer);
         if (!CanNamePrinter(buffer)) {
             // The window would drop it without a word, so it costs the window nothing; a listener that a later

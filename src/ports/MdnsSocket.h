@@ -4,6 +4,9 @@
 #include <span>
 #include <string>
 
+// Receive's answer for a datagram longer than the buffer: nothing of it was read.
+constexpr int MDNS_RECEIVE_TOO_LONG = -2;
+
 // What one listener needs of the network: the socket library and one UDP socket on the mDNS port. Each call
 // answers whether it succeeded.
 class IMdnsSocket {
@@ -27,8 +30,8 @@ public:
     // one the system chooses.
     virtual bool SetSendingInterface(const std::string& interfaceAddress) = 0;
     virtual bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) = 0;
-    // Waits without limit for one datagram: its length, 0 for an empty one, or -1 when the receive failed
-    // (a datagram longer than the buffer fails too). sender is the source address as dotted-decimal text.
+    // Waits without limit for one datagram: its length, 0 for an empty one, MDNS_RECEIVE_TOO_LONG for one longer
+    // than the buffer, or -1 when the receive failed otherwise. sender is the source address as dotted-decimal text.
     virtual int Receive(std::span<uint8_t> buffer, std::string& sender) = 0;
     // Whether a datagram is already waiting, so that the next receive will not wait.
     virtual bool HasPendingDatagram() = 0;

@@ -24,6 +24,7 @@ struct ProcessParts {
     DiscoveryTables& tables;
     SelectedModel& selectedModel;
     DiscoveryHandoff& handoff;
+    IFirewallPolicy& firewall;
     InstallTarget& installTarget;
     InstallPorts install;
 };
@@ -36,7 +37,7 @@ struct MainDialogFlows {
           dialog(window, parts.catalogue, parts.profile, parts.configuration, parts.tables),
           results(window, parts.catalogue, parts.handoff, parts.tables, parts.selectedModel, parts.sleeper),
           search(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.handoff,
-                 parts.spooler, launcher, parts.applicationName),
+                 parts.spooler, launcher, parts.firewall, parts.applicationName),
           install(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.installTarget,
                   parts.install, parts.applicationName),
           failure(window, parts.catalogue, parts.handoff, parts.applicationName) {}

@@ -26,17 +26,11 @@ void VelbrixProcess::RegisterCommonControls() {
 void VelbrixProcess::RunMainDialog(uint16_t threadLanguage) {
     const MessageCatalogue catalogue(m_resources, threadLanguage);
     const std::wstring applicationName = ApplicationNameFromExecutablePath(m_profile.ExecutablePath());
-    const ProcessParts parts{catalogue,
-                             applicationName,
-                             m_profile,
-                             m_spooler,
-                             m_sleeper,
-                             m_configuration,
-                             m_tables,
-                             m_selectedModel,
-                             m_handoff,
-                             m_installTarget,
-                             {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard}};
+    const ProcessParts parts{
+        catalogue,  applicationName, m_profile,
+        m_spooler,  m_sleeper,       m_configuration,
+        m_tables,   m_selectedModel, m_handoff,
+        m_firewall, m_installTarget, {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard}};
     CVelbrixDlg dialog(m_instance, catalogue, [&parts](HWND window, HICON icon) {
         return std::make_unique<MainDialogFlows>(window, icon, parts);
     });

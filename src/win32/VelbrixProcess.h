@@ -9,6 +9,7 @@
 #include "ports/ApplicationWindowing.h"
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32CodePage936.h"
+#include "win32/Win32FirewallPolicy.h"
 #include "win32/Win32IcmpEcho.h"
 #include "win32/Win32PrinterSpooler.h"
 #include "win32/Win32Profile.h"
@@ -43,6 +44,7 @@ private:
     Win32ScriptFile m_scriptFile{m_codePage936};
     Win32ScriptProcess m_scriptProcess;
     Win32Clipboard m_clipboard;
+    Win32FirewallPolicy m_firewall;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;

@@ -90,7 +90,14 @@ int Win32MdnsSocket::ReceiveNow(std::span<uint8_t> buffer, std::string& sender) 
     const int received = recvfrom(m_socket, reinterpret_cast<char*>(buffer.data()), static_cast<int>(buffer.size()), 0,
                                   reinterpret_cast<sockaddr*>(&from), &fromLength);
     if (received == SOCKET_ERROR) {
-        return WSAGetLastError() == WSAEWOULDBLOCK ? NOTHING_WAITING : -1;
+        switch (WSAGetLastError()) {
+        case WSAEWOULDBLOCK:
+            return NOTHING_WAITING;
+        case WSAEMSGSIZE:
+            return MDNS_RECEIVE_TOO_LONG;
+        default:
+            return -1;
+        }
     }
     sender = inet_ntoa(from.sin_addr);
     return received;

@@ -77,8 +77,11 @@ public:
         const Arrival arrival = arrivals.front();
         arrivals.pop_front();
         // The platform fails a datagram longer than the buffer instead of cutting it.
-        if (arrival.fails || arrival.bytes.size() > buffer.size()) {
+        if (arrival.fails) {
             return -1;
+        }
+        if (arrival.bytes.size() > buffer.size()) {
+            return MDNS_RECEIVE_TOO_LONG;
         }
         std::copy(arrival.bytes.begin(), arrival.bytes.end(), buffer.begin());
         sender = arrival.sender;
