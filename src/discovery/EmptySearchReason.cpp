@@ -44,7 +44,7 @@ EmptySearchReason ChooseEmptySearchReason(const SearchCounts& counts, IFirewallP
     if (counts.Listened && counts.AdaptersAsked == 0) {
         return EmptySearchReason::NoAdapter;
     }
-    if (!counts.Listened) {
+    if (counts.CouldNotListen) {
         return EmptySearchReason::CannotListen;
     }
     FirewallFacts facts;

@@ -13,7 +13,8 @@ enum class EmptySearchReason { NoAdapter, CannotListen, Firewall, OtherModel, To
 // enabled inbound block rule for this program in such a profile.
 bool FirewallBlocksListener(const FirewallFacts& facts);
 
-// The firewall is asked only when the counts give no earlier reason; one it cannot read names no firewall.
+// A listener that has said nothing yet about listening gives no reason of its own. The firewall is asked only when the
+// counts give no earlier reason; one it cannot read names no firewall.
 EmptySearchReason ChooseEmptySearchReason(const SearchCounts& counts, IFirewallPolicy& firewall);
 
 // The log line that names the reason for the model searched for.

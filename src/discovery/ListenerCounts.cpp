@@ -27,6 +27,13 @@ void ListenerCounts::RecordListening(uint32_t search) {
     }
 }
 
+void ListenerCounts::RecordCannotListen(uint32_t search) {
+    const std::lock_guard<std::mutex> guard(m_lock);
+    if (search == m_search) {
+        m_counts.CouldNotListen = true;
+    }
+}
+
 void ListenerCounts::RecordAdapterAsked(uint32_t search) {
     const std::lock_guard<std::mutex> guard(m_lock);
     if (search == m_search) {

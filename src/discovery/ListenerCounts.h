@@ -16,8 +16,10 @@ constexpr std::size_t DISTINCT_SENDERS_KEPT = 4096;
 
 // What one search's listener heard, as the window reads it at the search's end.
 struct SearchCounts {
-    // Whether a socket was bound and listened for answers.
+    // Whether a socket was bound and listened for answers, or the listener found that none could be. A listener
+    // still starting when the search ended has said neither.
     bool Listened = false;
+    bool CouldNotListen = false;
     // Adapters the question was sent on, the system's own choice included.
     uint32_t AdaptersAsked = 0;
     uint32_t DatagramsHeard = 0;
@@ -42,6 +44,7 @@ public:
 
     // Listener side; search is the listener's own search.
     void RecordListening(uint32_t search);
+    void RecordCannotListen(uint32_t search);
     void RecordAdapterAsked(uint32_t search);
     void RecordTooLong(uint32_t search);
     void RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram);

@@ -115,6 +115,9 @@ int32_t MdnsListenerThread(ListenerContext& context) {
         exitCode = ListenAndForward(context);
         context.socket.StopSocketLibrary();
     }
+    if (exitCode == LISTENER_EXIT_SOCKET_FAILED) {
+        context.handoff.Counts.RecordCannotListen(context.search);
+    }
     context.runtime.Uninitialise();
     context.output.Flush();
     return exitCode;

@@ -40,7 +40,8 @@ struct MainDialogFlows {
                  parts.spooler, launcher, parts.firewall, parts.applicationName),
           install(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.installTarget,
                   parts.install, parts.applicationName),
-          failure(window, parts.catalogue, parts.handoff, parts.applicationName) {}
+          failure(window, parts.catalogue, parts.handoff, parts.applicationName), log(window),
+          clipboard(parts.install.clipboard) {}
 
     Win32MainWindow window;
     Win32ListenerLauncher launcher;
@@ -49,4 +50,6 @@ struct MainDialogFlows {
     SearchControl search;
     InstallCommand install;
     HandlerFailure failure;
+    LogPane log;
+    IClipboard& clipboard;
 };

@@ -102,4 +102,5 @@ public:
         seen.push_back(seen::Clipboard(newText));
         return true;
     }
+    bool PutUnicodeText(const std::wstring& newText) override { return PutText(newText); }
 };

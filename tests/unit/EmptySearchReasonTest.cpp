@@ -42,6 +42,7 @@ SearchCounts Heard(bool listened, uint32_t asked, uint32_t tooLong = 0, uint32_t
                    std::vector<std::wstring> otherQueues = {}) {
     SearchCounts counts;
     counts.Listened = listened;
+    counts.CouldNotListen = !listened;
     counts.AdaptersAsked = asked;
     counts.TooLong = tooLong;
     counts.OtherModelSenders = otherSenders;
@@ -85,6 +86,8 @@ TEST(EmptySearchReason, TheFirstReasonThatAppliesInOrder) {
          EmptySearchReason::OtherModel},
         {"answers too long", Heard(true, 1, 2), PRIVATE_ON, EmptySearchReason::TooLong},
         {"nothing answered", Heard(true, 1), PRIVATE_ON, EmptySearchReason::NothingAnswered},
+        {"a listener that had not said whether it listens when the search ended", SearchCounts{}, PRIVATE_ON,
+         EmptySearchReason::NothingAnswered},
     };
     for (const auto& testCase : cases) {
         FakeFirewall firewall(testCase.firewall);

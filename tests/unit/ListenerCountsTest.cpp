@@ -43,78 +43,65 @@ FakeMdnsSocket::Arrival Answer(const std::string& sender, const std::string& que
 
 TEST(ListenerCounts, WhatTheListenerHeardInOneSearch) {
     const std::string query(MDNS_IPP_QUERY.begin(), MDNS_IPP_QUERY.end());
+    const auto heard = [](bool listened, uint32_t asked, uint32_t datagrams, uint32_t senders, uint32_t tooLong,
+                          uint32_t otherSenders, std::vector<std::wstring> otherQueues) {
+        SearchCounts counts;
+        counts.Listened = listened;
+        counts.CouldNotListen = !listened;
+        counts.AdaptersAsked = asked;
+        counts.DatagramsHeard = datagrams;
+        counts.DistinctSenders = senders;
+        counts.TooLong = tooLong;
+        counts.OtherModelSenders = otherSenders;
+        counts.OtherModelQueues = std::move(otherQueues);
+        return counts;
+    };
+    const auto with = [&heard](uint32_t datagrams, uint32_t senders, uint32_t tooLong, uint32_t otherSenders,
+                               std::vector<std::wstring> otherQueues) {
+        return heard(true, 2, datagrams, senders, tooLong, otherSenders, std::move(otherQueues));
+    };
     const struct {
         const char* name;
         std::deque<FakeMdnsSocket::Arrival> arrivals;
         std::set<std::string> failing;
-        bool listened;
-        uint32_t asked, heard, senders, tooLong, otherSenders;
-        std::vector<std::wstring> otherQueues;
+        SearchCounts expected;
     } cases[] = {
-        {"no socket could listen", {}, {"bind 5353"}, false, 0, 0, 0, 0, 0, {}},
-        {"every question failed to leave", {{query, "10.77.0.2"}}, {"send"}, true, 0, 1, 1, 0, 0, {}},
+        {"no socket could listen", {}, {"bind 5353"}, heard(false, 0, 0, 0, 0, 0, {})},
+        {"every question failed to leave", {{query, "10.77.0.2"}}, {"send"}, heard(true, 0, 1, 1, 0, 0, {})},
         {"its own question and a printer of the model",
          {{query, "10.77.0.2"}, Answer("10.77.0.5", "M1_office")},
          {},
-         true,
-         2,
-         2,
-         2,
-         0,
-         0,
-         {}},
-        {"the fixed queue name stands for the model", {Answer("10.77.0.5", "vantrel")}, {}, true, 2, 1, 1, 0, 0, {}},
+         with(2, 2, 0, 0, {})},
+        {"the fixed queue name stands for the model", {Answer("10.77.0.5", "vantrel")}, {}, with(1, 1, 0, 0, {})},
         {"one printer of another model answering twice counts once, its queue named once",
          {Answer("10.77.0.5", "K7_hall"), Answer("10.77.0.5", "K7_hall"), Answer("10.77.0.6", "K7_hall")},
          {},
-         true,
-         2,
-         3,
-         2,
-         0,
-         2,
-         {L"K7_hall"}},
+         with(3, 2, 0, 2, {L"K7_hall"})},
         {"four queues of other models: the first three are named",
          {Answer("10.77.0.5", "K7_a"), Answer("10.77.0.6", "K7_b"), Answer("10.77.0.7", "K7_c"),
           Answer("10.77.0.8", "K7_d"), Answer("10.77.0.9", "M1_lab")},
          {},
-         true,
-         2,
-         5,
-         5,
-         0,
-         4,
-         {L"K7_a", L"K7_b", L"K7_c"}},
+         with(5, 5, 0, 4, {L"K7_a", L"K7_b", L"K7_c"})},
         {"a queue name cut at a zero byte is named by what shows",
          {Answer("10.77.0.5", std::string("K7\0M1", 5))},
          {},
-         true,
-         2,
-         1,
-         1,
-         0,
-         1,
-         {L"K7"}},
+         with(1, 1, 0, 1, {L"K7"})},
         {"too long to read, and a receive that fails",
          {{std::string(1025, 'x'), "10.77.0.5"}, {"", "10.77.0.6", true}},
          {},
-         true,
-         2,
-         0,
-         0,
-         1,
-         0,
-         {}},
+         with(0, 0, 1, 0, {})},
     };
     for (const auto& testCase : cases) {
         const SearchCounts counts = HeardBy(testCase.arrivals, testCase.failing);
-        EXPECT_EQ(counts.Listened, testCase.listened) << testCase.name;
-        EXPECT_EQ(counts.AdaptersAsked, testCase.asked) << testCase.name;
-        EXPECT_EQ(counts.DatagramsHeard, testCase.heard) << testCase.name;
-        EXPECT_EQ(counts.DistinctSenders, testCase.senders) << testCase.name;
-        EXPECT_EQ(counts.TooLong, testCase.tooLong) << testCase.name;
-        EXPECT_EQ(counts.OtherModelSenders, testCase.otherSenders) << testCase.name;
-        EXPECT_EQ(counts.OtherModelQueues, testCase.otherQueues) << testCase.name;
+        const SearchCounts& expected = testCase.expected;
+        EXPECT_EQ(counts.Listened, expected.Listened) << testCase.name;
+        EXPECT_EQ(counts.CouldNotListen, expected.CouldNotListen) << testCase.name;
+        EXPECT_EQ(counts.AdaptersAsked, expected.AdaptersAsked) << testCase.name;
+        EXPECT_EQ(counts.DatagramsHeard, expected.DatagramsHeard) << testCase.name;
+        EXPECT_EQ(counts.DistinctSenders, expected.DistinctSenders) << testCase.name;
+        EXPECT_EQ(counts.TooLong, expected.TooLong) << testCase.name;
+        EXPECT_EQ(counts.OtherModelSenders, expected.OtherModelSenders) << testCase.name;
+        EXPECT_EQ(counts.OtherModelQueues, expected.OtherModelQueues) << testCase.name;
     }
 }
 
