@@ -19,7 +19,7 @@ constexpr PrinterListColumn PRINTER_LIST_LAYOUT[PRINTER_LIST_COLUMNS] = {
     {NO_HEADING, 0},        {MSG_COLUMN_ADDRESS, 110}, {MSG_COLUMN_QUEUE, 130},
     {MSG_COLUMN_PORT, 330}, {MSG_COLUMN_STATUS, 330},  {MSG_COLUMN_REMARK, 210}};
 // The inside width of the printer list at 96 DPI, as the dialog template makes it.
-constexpr int PRINTER_LIST_WIDTH_AT_STANDARD_DPI = 1120;
+constexpr int PRINTER_LIST_WIDTH_AT_STANDARD_DPI = 1116;
 
 } // namespace
 

@@ -91,9 +91,9 @@ TEST(MainDialog, PrinterListColumnsGrowAsTheListDid) {
         std::vector<int> widths;
     } cases[] = {
         {"100 %: the widths as given, whatever the list", 96, 1300, {0, 110, 130, 330, 330, 210}},
-        {"125 %: rounded down, so that they never pass the list's edge", 120, 1400, {0, 137, 162, 412, 412, 262}},
-        {"150 %, a list that grew less than the DPI", 144, 1640, {0, 161, 190, 483, 483, 307}},
-        {"200 %", 192, 2200, {0, 216, 255, 648, 648, 412}},
+        {"125 %: rounded down, so that they never pass the list's edge", 120, 1400, {0, 137, 163, 413, 413, 263}},
+        {"150 %, a list that grew less than the DPI", 144, 1640, {0, 161, 191, 484, 484, 308}},
+        {"200 %", 192, 2200, {0, 216, 256, 650, 650, 413}},
         {"a list whose width is unknown grows with the DPI", 144, 0, {0, 165, 195, 495, 495, 315}},
         {"neither known", 0, 0, {0, 110, 130, 330, 330, 210}},
     };

@@ -38,12 +38,12 @@ sleep 0.3
 check "after the box: the line that says why" "$(drive log | tail -n 2)" "$(printf '%s\n' "$(m MSG_NOTHING_FOUND)" "$reason")"
 screenshot reason
 
-# A help desk asks for the log: Ctrl+C in the log pane puts all its lines on the clipboard, each ended by CR LF.
+# A help desk asks for the log: Ctrl+C in the log pane puts all its lines on the clipboard. (Wine hands the
+# text to X with LF line ends; the CR LF that Windows programs read is checked by the Windows tests.)
 drive copy-log >/dev/null
 sleep 0.5
 log_lines=$(drive log | tail -n +2)
 check "Ctrl+C in the log: the clipboard holds the log's lines" "$(xclip -o -selection clipboard | tr -d '\r')" "$log_lines"
-check "each line ended by CR LF" "$(xclip -o -selection clipboard | grep -c $'\r$')" "$(echo "$log_lines" | wc -l)"
 check "the log pane is as it was" "$(drive log | tail -n +2)" "$log_lines"
 drive press exit >/dev/null
 expect_velbrix_ends "the exit button"
