@@ -29,6 +29,8 @@ check "the printers' LAN heard one query, from the desk's LAN address" "$(awk '$
 check "the log ends with the same line" "$(drive log | tail -n 1)" "$(echo "$box" | sed -n 2p)"
 screenshot three-found
 drive message-box-ok >/dev/null
+sleep 0.3
+check "a search that lists printers adds no line after its box" "$(drive log | tail -n 1)" "$(echo "$box" | sed -n 2p)"
 
 log_before=$(drive log | tail -n +2)
 check "a double click on a row is taken" "$(drive double-click-row 1 && echo clicked)" clicked
