@@ -2,6 +2,7 @@
 
 #include "discovery/DatagramScan.h"
 #include "discovery/IppAddress.h"
+#include "discovery/ModelQueue.h"
 #include "discovery/PrinterListColumns.h"
 #include "discovery/VisibleText.h"
 #include "messages/names.h"
@@ -41,13 +42,12 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
     }
 
     const std::wstring queue = QueueNameFromDatagram(received.Datagram);
-    const std::wstring name =
-        VisibleText(queue) == FIXED_QUEUE_NAME ? m_selected.Model + std::wstring(FIXED_QUEUE_SUFFIX) : queue;
-    // The length counts every byte copied, zero bytes included; the model is looked for in the visible text.
-    const std::wstring visibleName = VisibleText(name);
-    if (name.empty() || visibleName.find(m_selected.Model) == std::wstring::npos) {
+    const std::wstring name = ListedQueueName(queue, m_selected.Model);
+    if (!IsQueueOfModel(name, m_selected.Model)) {
         return;
     }
+    // The length counts every byte copied, zero bytes included.
+    const std::wstring visibleName = VisibleText(name);
     const std::wstring ippAddress = visibleName.empty() ? std::wstring() : MakeIppAddress(sender, name);
 
     std::wstring installedName;

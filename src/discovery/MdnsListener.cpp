@@ -165,6 +165,7 @@ private:
 // Every datagram, whichever socket heard it, goes through here: the trace, the scan, the hand-off. Answers
 // whether the listener goes on.
 bool HandleDatagram(ListenerContext& context, const std::string& sender, const DatagramBytes& buffer) {
+    context.handoff.Counts.RecordDatagram(context.search, sender, buffer);
     Trace(context.output, sender, buffer);
     if (!CanNamePrinter(buffer)) {
         // The window would drop it without a word, so it costs the window nothing; a listener that a later
@@ -194,8 +195,12 @@ void Listen(ListenerContext& context, Held& held) {
     if (!listening[MDNS_MULTICAST_SOCKET] && !listening[MDNS_UNICAST_SOCKET]) {
         return;
     }
-    // What an explanation of an empty search needs: which sockets listened, how many adapters each asked.
-    [[maybe_unused]] const AdaptersAsked asked = JoinAndAsk(context, listening);
+    // What an explanation of an empty search needs: that a socket listened, and on how many adapters the
+    // question left by either socket.
+    context.handoff.Counts.RecordListening(context.search);
+    const AdaptersAsked asked = JoinAndAsk(context, listening);
+    context.handoff.Counts.RecordAdaptersAsked(
+        context.search, static_cast<uint32_t>(std::max(asked.byMulticastSocket, asked.byUnicastSocket)));
 
     SocketTurns turns(context, listening);
     DatagramBytes buffer{};
@@ -206,8 +211,12 @@ void Listen(ListenerContext& context, Held& held) {
         }
         buffer.fill(0);
         std::string sender;
+        const int received = SocketOf(context, static_cast<std::size_t>(role)).Receive(buffer, sender);
+        if (received == MDNS_RECEIVE_TOO_LONG) {
+            context.handoff.Counts.RecordTooLong(context.search);
+        }
         // Too long, failed or empty: the round is skipped.
-        if (SocketOf(context, static_cast<std::size_t>(role)).Receive(buffer, sender) <= 0) {
+        if (received <= 0) {
             continue;
         }
         if (!HandleDatagram(context, sender, buffer)) {
@@ -249,6 +258,7 @@ int32_t ListenWithRuntime(ListenerContext& context, Held& held) {
     Release(context, held);
     context.output.Flush();
     if (!listened) {
+        context.handoff.Counts.RecordCannotListen(context.search);
         TellWindow(context, ListenerNotice::CouldNotListen);
         return LISTENER_EXIT_SOCKET_FAILED;
     }

@@ -7,9 +7,10 @@
 #include <span>
 #include <string>
 
+#include "discovery/DatagramBytes.h"
+#include "discovery/ListenerCounts.h"
 #include "ports/Threading.h"
 
-constexpr std::size_t DATAGRAM_BYTES = 1024;
 constexpr std::size_t SENDER_ADDRESS_BYTES = 16;
 
 constexpr int32_t HANDOFF_FREE = 0;
@@ -19,8 +20,6 @@ constexpr int32_t HANDOFF_READING = 2;
 // Both sides look at the slot at most this many times, this far apart, before they give a datagram up.
 constexpr int HANDOFF_LOOKS = 10;
 constexpr uint32_t HANDOFF_LOOK_INTERVAL_MS = 100;
-
-using DatagramBytes = std::array<uint8_t, DATAGRAM_BYTES>;
 
 // One received datagram and its sender, as the listener thread leaves it for the window thread.
 struct PacketHandoff {
@@ -41,6 +40,8 @@ struct DiscoveryHandoff {
     // What a listener tells the window besides datagrams, with the number of its search in the upper half, so
     // that the window reads both in one step.
     std::atomic<uint64_t> Notice{0};
+    // What the listener of the current search heard, for explaining a search that lists nothing.
+    ListenerCounts Counts;
 };
 
 // What a listener that cannot go on tells the window: it could open no socket, or it failed (an exception).

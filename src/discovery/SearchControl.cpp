@@ -1,5 +1,6 @@
 #include "discovery/SearchControl.h"
 
+#include "discovery/EmptySearchReason.h"
 #include "discovery/Inventory.h"
 #include "messages/CommandButtons.h"
 #include "messages/names.h"
@@ -7,10 +8,11 @@
 
 SearchControl::SearchControl(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
                              DiscoveryTables& tables, SelectedModel& selected, DiscoveryHandoff& handoff,
-                             IPrinterSpooler& spooler, IListenerLauncher& launcher, std::wstring applicationName)
+                             IPrinterSpooler& spooler, IListenerLauncher& launcher, IFirewallPolicy& firewall,
+                             std::wstring applicationName)
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_tables(tables), m_selected(selected),
-      m_handoff(handoff), m_spooler(spooler), m_launcher(launcher), m_box(window, std::move(applicationName)),
-      m_log(window) {}
+      m_handoff(handoff), m_spooler(spooler), m_launcher(launcher), m_firewall(firewall),
+      m_box(window, std::move(applicationName)), m_log(window) {}
 
 void SearchControl::LogMessage(int id) {
     m_log.Append(m_catalogue.Text(id));
@@ -53,6 +55,7 @@ void SearchControl::OnSearch() {
     // Counting the search up retires every listener of an earlier one: it forwards nothing more.
     const uint32_t search = m_handoff.CurrentSearch.fetch_add(1) + 1;
     m_handoff.StopSearch.store(0);
+    m_handoff.Counts.BeginSearch(search, m_selected.Model);
     if (m_launcher.StartListener(search)) {
         LogMessage(MSG_SEARCHING);
         return;
@@ -73,7 +76,11 @@ void SearchControl::EndSearch(const std::wstring& outcome, IMainWindow::BoxIcon 
 
 void SearchControl::OnSearchTimer() {
     if (m_tables.Discovered.Count == 0) {
+        // The listener may still be waiting for its next datagram: what it heard up to here is what counts.
+        const SearchCounts counts = m_handoff.Counts.Snapshot(m_handoff.CurrentSearch.load());
+        const EmptySearchReason reason = ChooseEmptySearchReason(counts, m_firewall);
         EndSearch(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);
+        m_log.Append(EmptySearchReasonLine(reason, counts, m_selected.Model, m_catalogue));
     } else {
         EndSearch(m_catalogue.Format(MSG_FOUND_COUNT, {m_tables.Discovered.Count}), IMainWindow::BoxIcon::Information);
     }

@@ -10,6 +10,7 @@
 #include "messages/ApplicationBox.h"
 #include "messages/LogPane.h"
 #include "messages/MessageCatalogue.h"
+#include "ports/FirewallPolicy.h"
 #include "ports/ListenerLauncher.h"
 #include "ports/MainWindow.h"
 #include "ports/PrinterSpooler.h"
@@ -23,12 +24,13 @@ public:
 };
 
 // The search button and the end of a search: checks the model, takes stock of the installed printers, and
-// opens a window of SearchDuration seconds in which the listener fills the printer list.
+// opens a window of SearchDuration seconds in which the listener fills the printer list. A search that lists
+// nothing says why, from what its listener heard.
 class SearchControl {
 public:
     SearchControl(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
                   DiscoveryTables& tables, SelectedModel& selected, DiscoveryHandoff& handoff, IPrinterSpooler& spooler,
-                  IListenerLauncher& launcher, std::wstring applicationName);
+                  IListenerLauncher& launcher, IFirewallPolicy& firewall, std::wstring applicationName);
 
     void OnSearch();
     // The search timer's expiry: the end of the search.
@@ -52,6 +54,7 @@ private:
     DiscoveryHandoff& m_handoff;
     IPrinterSpooler& m_spooler;
     IListenerLauncher& m_launcher;
+    IFirewallPolicy& m_firewall;
     ApplicationBox m_box;
     LogPane m_log;
 };

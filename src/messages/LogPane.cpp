@@ -8,3 +8,12 @@ void LogPane::Append(const std::wstring& line) {
 void LogPane::Clear() {
     m_window.LogClear();
 }
+
+bool LogPane::CopyAll(IClipboard& clipboard) {
+    std::wstring text;
+    const int lines = m_window.LogLineCount();
+    for (int line = 0; line < lines; ++line) {
+        text += m_window.LogLineText(line) + L"\r\n";
+    }
+    return clipboard.PutUnicodeText(text);
+}

@@ -11,4 +11,7 @@ public:
     // Answers false when the clipboard could not be opened (another program holds it); a failure after that
     // goes unnoticed.
     virtual bool PutText(const std::wstring& text) = 0;
+    // The same as Unicode text, every character as it is; programs that ask for ANSI text get the system's
+    // conversion.
+    virtual bool PutUnicodeText(const std::wstring& text) = 0;
 };

@@ -23,6 +23,7 @@ public:
 
     virtual void LogAddLine(const std::wstring& text) = 0;
     virtual int LogLineCount() = 0;
+    virtual std::wstring LogLineText(int index) = 0;
     virtual void LogSelectLine(int index) = 0;
     virtual void LogClear() = 0;
 
@@ -34,6 +35,8 @@ public:
     virtual void ShowPrinterListGridAndFullRowSelection() = 0;
     // The dots per inch the window is drawn at: 96 at 100 % display scaling, 144 at 150 %.
     virtual int DotsPerInch() = 0;
+    // The width of the printer list's inside, where its columns are shown, in pixels; 0 when unknown.
+    virtual int PrinterListClientWidth() = 0;
     virtual void PrinterListInsertColumn(int index, const std::wstring& heading, int width) = 0;
     virtual int PrinterListRowCount() = 0;
     // A row with an empty first column, at index.

@@ -2,6 +2,16 @@
 
 #include <cstdint>
 
+int ColumnWidthForList(int pixelsAtStandardDpi, int dotsPerInch, int listWidth, int listWidthAtStandardDpi) {
+    if (dotsPerInch == STANDARD_DOTS_PER_INCH) {
+        return pixelsAtStandardDpi;
+    }
+    if (listWidth <= 0 || listWidthAtStandardDpi <= 0) {
+        return ScaledToDotsPerInch(pixelsAtStandardDpi, dotsPerInch);
+    }
+    return static_cast<int>(static_cast<int64_t>(pixelsAtStandardDpi) * listWidth / listWidthAtStandardDpi);
+}
+
 int ScaledToDotsPerInch(int pixelsAtStandardDpi, int dotsPerInch) {
     if (dotsPerInch <= 0) {
         return pixelsAtStandardDpi;

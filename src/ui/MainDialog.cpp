@@ -13,11 +13,13 @@ struct PrinterListColumn {
     int heading;
     int width;
 };
-// In the order of the columns, from the hidden one on; widths in pixels at 96 DPI, scaled to the window's DPI
-// as the dialog's font and controls are.
+// In the order of the columns, from the hidden one on; widths in pixels at 96 DPI, where they take 99 % of the
+// list, and grow with the list at any other DPI.
 constexpr PrinterListColumn PRINTER_LIST_LAYOUT[PRINTER_LIST_COLUMNS] = {
     {NO_HEADING, 0},        {MSG_COLUMN_ADDRESS, 110}, {MSG_COLUMN_QUEUE, 130},
     {MSG_COLUMN_PORT, 330}, {MSG_COLUMN_STATUS, 330},  {MSG_COLUMN_REMARK, 210}};
+// The inside width of the printer list at 96 DPI, as the dialog template makes it.
+constexpr int PRINTER_LIST_WIDTH_AT_STANDARD_DPI = 1116;
 
 } // namespace
 
@@ -88,13 +90,16 @@ bool MainDialog::OnInitDialog() {
 
     m_window.ShowPrinterListGridAndFullRowSelection();
     const int dotsPerInch = m_window.DotsPerInch();
+    const int listWidth = m_window.PrinterListClientWidth();
     int columnIndex = 0;
     for (const auto& column : PRINTER_LIST_LAYOUT) {
         m_message.clear();
         if (column.heading != NO_HEADING) {
             LoadMessage(column.heading);
         }
-        m_window.PrinterListInsertColumn(columnIndex++, m_message, ScaledToDotsPerInch(column.width, dotsPerInch));
+        m_window.PrinterListInsertColumn(
+            columnIndex++, m_message,
+            ColumnWidthForList(column.width, dotsPerInch, listWidth, PRINTER_LIST_WIDTH_AT_STANDARD_DPI));
     }
 
     ResetDiscoveryTables(m_tables);

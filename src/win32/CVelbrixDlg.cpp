@@ -4,6 +4,13 @@
 #include "win32/CAboutDlg.h"
 #include "win32/WindowMessages.h"
 
+namespace {
+
+// The log's context menu has one item.
+constexpr UINT IDM_COPY_LOG = 1;
+
+} // namespace
+
 CVelbrixDlg::CVelbrixDlg(HINSTANCE instance, const MessageCatalogue& catalogue, IProcessEnd& processEnd,
                          Connect connect)
     : CDialog(instance, IDD_MAIN_DIALOG), m_catalogue(catalogue), m_processEnd(processEnd),
@@ -51,6 +58,38 @@ bool CVelbrixDlg::OnSysCommand(uint32_t command) {
         return false;
     }
     CAboutDlg(Instance(), m_catalogue).DoModal(Handle());
+    return true;
+}
+
+bool CVelbrixDlg::OnListBoxKey(int controlId, UINT virtualKey) {
+    if (controlId != IDC_LOG || virtualKey != 'C' || GetKeyState(VK_CONTROL) >= 0) {
+        return false;
+    }
+    m_flows->log.CopyAll(m_flows->clipboard);
+    return true;
+}
+
+bool CVelbrixDlg::OnContextMenu(int controlId, int x, int y) {
+    if (controlId != IDC_LOG) {
+        return false;
+    }
+    if (x == -1 && y == -1) {
+        RECT log;
+        GetWindowRect(GetDlgItem(Handle(), IDC_LOG), &log);
+        x = log.left;
+        y = log.top;
+    }
+    const HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) {
+        return true;
+    }
+    AppendMenuW(menu, MF_STRING, IDM_COPY_LOG, m_catalogue.Text(MSG_LOG_COPY).c_str());
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x, y, 0, Handle(), nullptr));
+    DestroyMenu(menu);
+    if (chosen == IDM_COPY_LOG) {
+        m_flows->log.CopyAll(m_flows->clipboard);
+    }
     return true;
 }
 

@@ -26,6 +26,8 @@ protected:
     bool OnPaint() override;
     HICON OnQueryDragIcon() override { return m_icon; }
     bool OnPrivateMessage(UINT message) override;
+    bool OnListBoxKey(int controlId, UINT virtualKey) override;
+    bool OnContextMenu(int controlId, int x, int y) override;
     void OnHandlerFailure() override;
 
 private:

@@ -1,5 +1,7 @@
 #include "win32/Dialog.h"
 
+#include <windowsx.h>
+
 INT_PTR CDialog::DoModal(HWND parent) {
     // The templates exist in Chinese only; asking for that language explicitly finds them whatever the
     // thread's language, instead of relying on the platform's resource-language fallback.
@@ -46,6 +48,12 @@ bool CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& resu
         return OnSysCommand(SystemCommandOf(wParam));
     case WM_PAINT:
         return OnPaint();
+    case WM_VKEYTOITEM:
+        // Answered directly: -2 when the key was handled, -1 for the list box's own handling.
+        result = OnListBoxKey(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam)) ? -2 : -1;
+        return true;
+    case WM_CONTEXTMENU:
+        return OnContextMenu(GetDlgCtrlID(reinterpret_cast<HWND>(wParam)), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     case WM_QUERYDRAGICON: {
         const HICON icon = OnQueryDragIcon();
         result = reinterpret_cast<INT_PTR>(icon);

@@ -45,6 +45,11 @@ protected:
     virtual bool OnPaint() { return false; }
     // The icon the window shows while it is dragged minimised; none by default.
     virtual HICON OnQueryDragIcon() { return nullptr; }
+    // A key pressed in a list box that passes its keys on first (LBS_WANTKEYBOARDINPUT); true when handled, and
+    // the list box then does nothing more with it.
+    virtual bool OnListBoxKey(int, UINT) { return false; }
+    // A context menu asked for over a control, at a point on the screen; from the keyboard the point is -1, -1.
+    virtual bool OnContextMenu(int, int, int) { return false; }
     // A private message (WM_USER and above); the answer to it is 0.
     virtual bool OnPrivateMessage(UINT) { return false; }
     // Once, after a handler let an exception out and before the dialog ends. Whatever it throws is dropped:

@@ -24,6 +24,7 @@ struct ProcessParts {
     DiscoveryTables& tables;
     SelectedModel& selectedModel;
     DiscoveryHandoff& handoff;
+    IFirewallPolicy& firewall;
     InstallTarget& installTarget;
     InstallPorts install;
     IProcessEnd& processEnd;
@@ -37,10 +38,11 @@ struct MainDialogFlows {
           dialog(window, parts.catalogue, parts.profile, parts.configuration, parts.tables),
           results(window, parts.catalogue, parts.handoff, parts.tables, parts.selectedModel, parts.sleeper),
           search(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.handoff,
-                 parts.spooler, launcher, parts.applicationName),
+                 parts.spooler, launcher, parts.firewall, parts.applicationName),
           install(window, parts.catalogue, parts.configuration, parts.tables, parts.selectedModel, parts.installTarget,
                   parts.install, parts.applicationName),
-          failure(window, parts.catalogue, parts.handoff, parts.processEnd, parts.applicationName) {}
+          failure(window, parts.catalogue, parts.handoff, parts.processEnd, parts.applicationName), log(window),
+          clipboard(parts.install.clipboard) {}
 
     Win32MainWindow window;
     Win32ListenerLauncher launcher;
@@ -49,4 +51,6 @@ struct MainDialogFlows {
     SearchControl search;
     InstallCommand install;
     HandlerFailure failure;
+    LogPane log;
+    IClipboard& clipboard;
 };

@@ -36,6 +36,7 @@ void VelbrixProcess::RunMainDialog(uint16_t threadLanguage) {
         m_tables,
         m_selectedModel,
         m_handoff,
+        m_firewall,
         m_installTarget,
         {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard, m_elevation, m_printPolicy},
         m_processEnd};

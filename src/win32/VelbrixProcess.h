@@ -9,6 +9,7 @@
 #include "ports/ApplicationWindowing.h"
 #include "win32/Win32Clipboard.h"
 #include "win32/Win32CodePage936.h"
+#include "win32/Win32FirewallPolicy.h"
 #include "win32/Win32IcmpEcho.h"
 #include "win32/Win32PrintPolicy.h"
 #include "win32/Win32PrinterSpooler.h"
@@ -49,6 +50,7 @@ private:
     Win32ProcessEnd m_processEnd;
     Win32TokenElevation m_elevation;
     Win32PrintPolicy m_printPolicy;
+    Win32FirewallPolicy m_firewall;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;

@@ -37,3 +37,24 @@ bool Win32Clipboard::PutText(const std::wstring& text) {
     CloseClipboard();
     return true;
 }
+
+bool Win32Clipboard::PutUnicodeText(const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) {
+        return false;
+    }
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes)) {
+        if (void* const units = GlobalLock(block)) {
+            std::memcpy(units, text.c_str(), bytes);
+            GlobalUnlock(block);
+            if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
+                GlobalFree(block);
+            }
+        } else {
+            GlobalFree(block);
+        }
+    }
+    CloseClipboard();
+    return true;
+}

@@ -5,4 +5,5 @@
 class Win32Clipboard final : public IClipboard {
 public:
     bool PutText(const std::wstring& text) override;
+    bool PutUnicodeText(const std::wstring& text) override;
 };

@@ -55,6 +55,18 @@ void Win32MainWindow::LogSelectLine(int index) {
     SendToControl(IDC_LOG, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+std::wstring Win32MainWindow::LogLineText(int index) {
+    const LRESULT length = SendToControl(IDC_LOG, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) {
+        return std::wstring();
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendToControl(IDC_LOG, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
 void Win32MainWindow::LogClear() {
     SendToControl(IDC_LOG, LB_RESETCONTENT, 0, 0);
 }
@@ -82,6 +94,14 @@ int Win32MainWindow::DotsPerInch() {
     const int dotsPerInch = GetDeviceCaps(context, LOGPIXELSX);
     ReleaseDC(m_window, context);
     return dotsPerInch;
+}
+
+int Win32MainWindow::PrinterListClientWidth() {
+    RECT client{};
+    if (!GetClientRect(GetDlgItem(m_window, IDC_PRINTER_LIST), &client)) {
+        return 0;
+    }
+    return client.right - client.left;
 }
 
 void Win32MainWindow::PrinterListInsertColumn(int index, const std::wstring& heading, int width) {

@@ -18,12 +18,14 @@ public:
     void EnableControl(int controlId, bool enabled) override;
     void LogAddLine(const std::wstring& text) override;
     int LogLineCount() override;
+    std::wstring LogLineText(int index) override;
     void LogSelectLine(int index) override;
     void LogClear() override;
     void ModelListAdd(const std::wstring& text) override;
     void ModelListSelect(int index) override;
     void ShowPrinterListGridAndFullRowSelection() override;
     int DotsPerInch() override;
+    int PrinterListClientWidth() override;
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override;
     int PrinterListRowCount() override;
     void PrinterListInsertRow(int index) override;

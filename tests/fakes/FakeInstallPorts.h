@@ -126,4 +126,5 @@ public:
         seen.push_back(seen::Clipboard(newText));
         return true;
     }
+    bool PutUnicodeText(const std::wstring& newText) override { return PutText(newText); }
 };

@@ -28,6 +28,7 @@ public:
     int modelSelection = -1;
     bool gridAndFullRowSelection = false;
     int dotsPerInch = 96;
+    int printerListClientWidth = 0;
     std::vector<Column> columns;
     std::vector<std::vector<std::wstring>> rows;
     int repaints = 0;
@@ -49,6 +50,7 @@ public:
         seen.push_back(seen::Log(text));
     }
     int LogLineCount() override { return static_cast<int>(log.size()); }
+    std::wstring LogLineText(int index) override { return log.at(static_cast<std::size_t>(index)); }
     void LogSelectLine(int index) override { logSelection = index; }
     void LogClear() override {
         log.clear();
@@ -59,6 +61,7 @@ public:
     void ModelListSelect(int index) override { modelSelection = index; }
     void ShowPrinterListGridAndFullRowSelection() override { gridAndFullRowSelection = true; }
     int DotsPerInch() override { return dotsPerInch; }
+    int PrinterListClientWidth() override { return printerListClientWidth; }
     void PrinterListInsertColumn(int index, const std::wstring& heading, int width) override {
         columns.insert(columns.begin() + index, Column{heading, width});
     }

@@ -83,20 +83,24 @@ TEST(MainDialog, InitialisationPreparesEveryControl) {
     }
 }
 
-TEST(MainDialog, PrinterListColumnsGrowWithTheDisplayScaling) {
+TEST(MainDialog, PrinterListColumnsGrowAsTheListDid) {
     const struct {
         const char* name;
         int dotsPerInch;
+        int listWidth;
         std::vector<int> widths;
     } cases[] = {
-        {"125 %: halves round up, as MulDiv rounds", 120, {0, 138, 163, 413, 413, 263}},
-        {"150 %", 144, {0, 165, 195, 495, 495, 315}},
-        {"200 %", 192, {0, 220, 260, 660, 660, 420}},
-        {"a DPI the system could not tell", 0, {0, 110, 130, 330, 330, 210}},
+        {"100 %: the widths as given, whatever the list", 96, 1300, {0, 110, 130, 330, 330, 210}},
+        {"125 %: rounded down, so that they never pass the list's edge", 120, 1400, {0, 137, 163, 413, 413, 263}},
+        {"150 %, a list that grew less than the DPI", 144, 1640, {0, 161, 191, 484, 484, 308}},
+        {"200 %", 192, 2200, {0, 216, 256, 650, 650, 413}},
+        {"a list whose width is unknown grows with the DPI", 144, 0, {0, 165, 195, 495, 495, 315}},
+        {"neither known", 0, 0, {0, 110, 130, 330, 330, 210}},
     };
     for (const auto& testCase : cases) {
         StartedDialog started;
         started.window.dotsPerInch = testCase.dotsPerInch;
+        started.window.printerListClientWidth = testCase.listWidth;
         started.Start();
         std::vector<int> widths;
         for (const auto& column : started.window.columns) {

@@ -6,6 +6,7 @@
 #include "fakes/FakePrinterSpooler.h"
 #include "fakes/FakeStringResources.h"
 #include "resource.h"
+#include "support/Datagrams.h"
 
 namespace {
 
@@ -30,6 +31,12 @@ private:
     const DiscoveryHandoff& m_handoff;
 };
 
+// A firewall that cannot say anything, as under Wine.
+class UnknownFirewall final : public IFirewallPolicy {
+public:
+    bool ReadFacts(FirewallFacts&) override { return false; }
+};
+
 struct Search {
     FakeMainWindow window;
     FakeStringResources resources = FakeStringResources::WithCatalogues();
@@ -40,7 +47,9 @@ struct Search {
     DiscoveryHandoff handoff;
     FakePrinterSpooler spooler;
     FakeLauncher launcher{handoff};
-    SearchControl control{window, catalogue, configuration, tables, selected, handoff, spooler, launcher, L"Velbrix"};
+    UnknownFirewall firewall;
+    SearchControl control{window,  catalogue, configuration, tables,   selected,
+                          handoff, spooler,   launcher,      firewall, L"Velbrix"};
 
     Search() {
         configuration.SearchDuration = 3;
@@ -165,19 +174,30 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         return L"[Notification] Searching done. Totally found:  " + std::to_wstring(count) +
                L" matching network printer, you can select the printer to install the network printing driver.";
     };
+    // What the listener heard: printers of another model; every search that lists one says nothing of them.
+    const auto heardOtherModel = [](ListenerCounts& counts, uint32_t search) {
+        counts.RecordListening(search);
+        counts.RecordAdaptersAsked(search, 1);
+        counts.RecordDatagram(search, "10.0.0.5", DatagramOf(PrinterAnswer("10.0.0.5", "K7_hall")));
+    };
     const struct {
         int found;
         std::wstring line;
         Icon icon;
+        SeenStream after;
     } cases[] = {
-        {0, EnglishText(MSG_NOTHING_FOUND), Icon::Warning},
-        {3, found(3), Icon::Information},
-        {20, found(20), Icon::Information},
+        {0,
+         EnglishText(MSG_NOTHING_FOUND),
+         Icon::Warning,
+         {seen::Log(L"[Notification] 1 printers answered, none of them is a M1: K7_hall.")}},
+        {3, found(3), Icon::Information, {}},
+        {20, found(20), Icon::Information, {}},
     };
     for (const auto& testCase : cases) {
         Search search;
         search.window.modelListSelection = 1;
         search.control.OnSearch();
+        heardOtherModel(search.handoff.Counts, search.handoff.CurrentSearch.load());
         for (int printer = 0; printer < testCase.found; ++printer) {
             AppendRecord(search.tables.Discovered, {L"10.0.0." + std::to_wstring(printer + 1), L"M1", L"", L""});
         }
@@ -186,7 +206,8 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         search.control.OnSearchTimer();
         EXPECT_EQ(search.window.seen, seen::Joined({seen::CommandButtons(true),
                                                     {seen::TimerKilled(TIMER_SEARCH), seen::Log(testCase.line),
-                                                     Box(testCase.icon, testCase.line)}}))
+                                                     Box(testCase.icon, testCase.line)},
+                                                    testCase.after}))
             << testCase.found;
         EXPECT_EQ(search.handoff.StopSearch.load(), 1);
         EXPECT_EQ(search.handoff.HandoffState.load(), HANDOFF_FREE);

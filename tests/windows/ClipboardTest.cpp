@@ -46,6 +46,22 @@ TEST(Clipboard, PutsTheTextInTheAnsiCodePage) {
     }
 }
 
+TEST(Clipboard, UnicodeTextKeepsEveryCharacterAndAnsiReadersGetItsConversion) {
+    const std::wstring text = L"[通知]二 Ł ø\r\nthree\r\n";
+    ASSERT_TRUE(Win32Clipboard().PutUnicodeText(text));
+    std::wstring unicode;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            unicode = units;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    EXPECT_EQ(unicode, text);
+    EXPECT_EQ(ClipboardText().substr(0, 10), "[\xCD\xA8\xD6\xAA]\xB6\xFE \x3F") << "code page 936, no form as ?";
+}
+
 TEST(Clipboard, HeldByAnotherWindowAnswersFalse) {
     // Only a holder with a window of its own keeps others out; one that opened it without a window blocks
     // nobody.

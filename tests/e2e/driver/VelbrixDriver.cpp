@@ -392,6 +392,16 @@ const std::map<std::wstring, Command>& Commands() {
              }
              return 0;
          }},
+        // the printer list's inside width in pixels, and whether it shows a horizontal scroll bar
+        {L"printer-list-client",
+         [](HWND main, const auto&) {
+             const HWND list = GetDlgItem(main, IDC_PRINTER_LIST);
+             RECT client{};
+             GetClientRect(list, &client);
+             const bool scrolls = (GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL) != 0;
+             Print(std::to_wstring(client.right - client.left) + (scrolls ? L" hscroll" : L" no-hscroll"));
+             return 0;
+         }},
         // every row, its cells separated by tabs
         {L"rows",
          [](HWND main, const auto&) {
@@ -527,6 +537,21 @@ const std::map<std::wstring, Command>& Commands() {
              PostMessageW(target, WM_KEYDOWN, key->second, 1);
              PostMessageW(target, WM_KEYUP, key->second, 0xC0000001);
              return 0;
+         }},
+        // Ctrl+C typed on the keyboard with the focus in the log pane
+        {L"copy-log",
+         [](HWND main, const auto&) {
+             SetForegroundWindow(main);
+             SendMessageW(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(main, IDC_LOG)), TRUE);
+             INPUT keys[4]{};
+             const WORD sequence[4][2] = {
+                 {VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+             for (int key = 0; key < 4; ++key) {
+                 keys[key].type = INPUT_KEYBOARD;
+                 keys[key].ki.wVk = sequence[key][0];
+                 keys[key].ki.dwFlags = sequence[key][1];
+             }
+             return SendInput(4, keys, sizeof(INPUT)) == 4 ? 0 : 1;
          }},
         // the close box: the system command it sends
         {L"close", [](HWND main, const auto&) { return PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1; }},

@@ -35,6 +35,8 @@ check_firewall
 check "the log ends with the same line" "$(drive log | tail -n 1)" "$(echo "$box" | sed -n 2p)"
 screenshot three-found
 drive message-box-ok >/dev/null
+sleep 0.3
+check "a search that lists printers adds no line after its box" "$(drive log | tail -n 1)" "$(echo "$box" | sed -n 2p)"
 
 log_before=$(drive log | tail -n +2)
 check "a double click on a row is taken" "$(drive double-click-row 1 && echo clicked)" clicked

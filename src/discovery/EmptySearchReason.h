@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "discovery/ListenerCounts.h"
+#include "messages/MessageCatalogue.h"
+#include "ports/FirewallPolicy.h"
+
+// The most likely reason why a search listed no printer, the first that applies, in this order.
+enum class EmptySearchReason { NoAdapter, CannotListen, Firewall, OtherModel, TooLong, NothingAnswered };
+
+// Whether the firewall of a profile the computer is in now is on and blocks all inbound traffic, or holds an
+// enabled inbound block rule for this program in such a profile.
+bool FirewallBlocksListener(const FirewallFacts& facts);
+
+// A listener that has said nothing yet about listening gives no reason of its own. The firewall is asked only when the
+// counts give no earlier reason; one it cannot read names no firewall.
+EmptySearchReason ChooseEmptySearchReason(const SearchCounts& counts, IFirewallPolicy& firewall);
+
+// The log line that names the reason for the model searched for.
+std::wstring EmptySearchReasonLine(EmptySearchReason reason, const SearchCounts& counts, const std::wstring& model,
+                                   const MessageCatalogue& catalogue);
