@@ -7,7 +7,7 @@
 #include "messages/names.h"
 #include "ports/StringResources.h"
 
-// The catalogue of user-visible texts, messages 101 to 166, in the window thread's language. Each text is
+// The catalogue of user-visible texts, every message of names.h, in the window thread's language. Each text is
 // looked up by number when it is shown, in the catalogue chosen for the thread language (see
 // CatalogueLanguageFor), never through the platform's own resource-language fallback.
 class MessageCatalogue {
