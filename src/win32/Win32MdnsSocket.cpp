@@ -94,6 +94,10 @@ int Win32MdnsSocket::ReceiveNow(std::span<uint8_t> buffer, std::string& sender) 
         case WSAEWOULDBLOCK:
             return NOTHING_WAITING;
         case WSAEMSGSIZE:
+            // The system names the sender of a datagram it cut short; the supplier's checker reports it.
+            if (from.sin_family == AF_INET) {
+                sender = inet_ntoa(from.sin_addr);
+            }
             return MDNS_RECEIVE_TOO_LONG;
         default:
             return -1;
