@@ -83,23 +83,16 @@ private:
 struct ListenSession {
     ListenSession(ListenPorts& ports, std::vector<std::wstring> models)
         : log(std::move(models)), multicast(ports.MulticastSocket, log), unicast(ports.UnicastSocket, log),
-          context{ports.Runtime,
-                  multicast,
-                  unicast,
-                  ports.Wait,
-                  ports.Interfaces,
-                  trace,
-                  ports.Sleeper,
-                  handoff,
-                  SEARCH,
-                  [this, &ports] { TakeDatagram(ports.Sleeper); },
+          context{ports.Runtime, multicast,     unicast, ports.Wait, ports.Interfaces,
+                  trace,         ports.Sleeper, handoff, SEARCH,     [this, &ports] { TakeDatagram(ports.Sleeper); },
                   [] {}} {}
 
     // The log has already judged the datagram as its socket received it: the slot is only emptied for the
     // next one.
     void TakeDatagram(ISleeper& sleeper) {
         ReceivedDatagram received;
-        if (TakeHandedOffDatagram(handoff, sleeper, [](const char*) { return true; }, received) == TakeResult::Taken) {
+        if (TakeHandedOffDatagram(
+                handoff, sleeper, [](const char*) { return true; }, received) == TakeResult::Taken) {
             ReleaseHandoff(handoff);
         }
     }
@@ -174,7 +167,8 @@ void SenderLog::Record(const std::string& sender, int received, std::span<const 
         }
         ++m_rows[model];
         // Velbrix lists it, but its installation refuses a name that could break out of the script's quotes.
-        const ListenVerdict listedVerdict = IsSafeQueueName(listed) ? ListenVerdict::Listed : ListenVerdict::UnsafeQueue;
+        const ListenVerdict listedVerdict =
+            IsSafeQueueName(listed) ? ListenVerdict::Listed : ListenVerdict::UnsafeQueue;
         verdict = SenderVerdict{sender, listedVerdict, VisibleText(listed), received, m_models[model]};
         return;
     }
@@ -192,7 +186,7 @@ std::vector<SenderVerdict> SenderLog::Verdicts() const {
     return m_verdicts;
 }
 
-std::wstring SenderLine(const SenderVerdict& verdict, CheckLanguage language) {
+std::wstring SenderLine(const SenderVerdict& verdict, const std::wstring& onlyModel, CheckLanguage language) {
     std::wstring said;
     switch (verdict.Verdict) {
     case ListenVerdict::Listed:
@@ -205,7 +199,8 @@ std::wstring SenderLine(const SenderVerdict& verdict, CheckLanguage language) {
         said = Text(language, CheckText::VERDICT_UNSAFE, {verdict.Model});
         break;
     case ListenVerdict::OtherModel:
-        said = Text(language, CheckText::VERDICT_OTHER_MODEL);
+        said = onlyModel.empty() ? Text(language, CheckText::VERDICT_OTHER_MODEL)
+                                 : Text(language, CheckText::VERDICT_NOT_THE_MODEL, {onlyModel});
         break;
     case ListenVerdict::TooLong:
         said = Text(language, CheckText::VERDICT_TOO_LONG, {Number(DATAGRAM_BYTES)});
@@ -235,6 +230,7 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
     const ConfigurationReport report = LoadConfiguration(ports.Profile, configuration);
 
     std::vector<std::wstring> models;
+    std::wstring onlyModel;
     std::wstring secondsText;
     if (arguments.size() == 2) {
         models = {arguments[0]};
@@ -244,7 +240,9 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
     } else if (arguments.size() == 1) {
         models = {arguments[0]};
     }
-    if (models.empty()) {
+    if (!models.empty()) {
+        onlyModel = models[0];
+    } else {
         for (const std::wstring& model : report.ModelNames) {
             if (!model.empty() && std::find(models.begin(), models.end(), model) == models.end()) {
                 models.push_back(model);
@@ -253,9 +251,10 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
     }
     uint32_t seconds = configuration.SearchDuration;
     if (!secondsText.empty()) {
-        seconds = AllDigits(secondsText) && secondsText.size() <= 4 ? static_cast<uint32_t>(std::stoul(secondsText)) : 0;
+        seconds =
+            AllDigits(secondsText) && secondsText.size() <= 4 ? static_cast<uint32_t>(std::stoul(secondsText)) : 0;
     }
-    if (arguments.size() > 2 || (arguments.size() == 2 && arguments[0].empty()) || seconds == 0 ||
+    if (arguments.size() > 2 || (!arguments.empty() && arguments[0].empty()) || seconds == 0 ||
         seconds > LISTEN_SECONDS_MAX) {
         output.WriteLine(Text(language, CheckText::LISTEN_BAD_ARGUMENTS, {Number(LISTEN_SECONDS_MAX)}));
         output.WriteLine(Text(language, CheckText::USAGE_LISTEN));
@@ -278,23 +277,22 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
         MdnsListenerThread(session->context);
         session->finished.store(true);
     });
-    for (uint32_t waited = 0; started && waited < seconds * 1000 && !session->finished.load();
-         waited += WAIT_STEP_MS) {
+    for (uint32_t waited = 0; started && waited < seconds * 1000 && !session->finished.load(); waited += WAIT_STEP_MS) {
         ports.Sleeper.Sleep(WAIT_STEP_MS);
     }
     StopDiscovery(session->handoff);
 
     const SearchCounts counts = session->handoff.Counts.Snapshot(SEARCH);
     CompiledCatalogue resources;
-    const MessageCatalogue catalogue(resources, language == CheckLanguage::Chinese ? LANGUAGE_CHINESE_PRC
-                                                                                   : LANGUAGE_ENGLISH_US);
+    const MessageCatalogue catalogue(resources,
+                                     language == CheckLanguage::Chinese ? LANGUAGE_CHINESE_PRC : LANGUAGE_ENGLISH_US);
     if (!started || !counts.Listened) {
         output.WriteLine(EmptySearchReasonLine(EmptySearchReason::CannotListen, counts, countedModel, catalogue));
         return EXIT_COULD_NOT_LISTEN;
     }
     const std::vector<SenderVerdict> verdicts = session->log.Verdicts();
     for (const SenderVerdict& verdict : verdicts) {
-        output.WriteLine(SenderLine(verdict, language));
+        output.WriteLine(SenderLine(verdict, onlyModel, language));
     }
     const int exitCode = ListenExitCode(verdicts);
     const auto listed = std::count_if(verdicts.begin(), verdicts.end(), [](const SenderVerdict& verdict) {

@@ -59,8 +59,9 @@ private:
     std::vector<SenderVerdict> m_verdicts;
 };
 
-// The line of one sender, in the checker's language.
-std::wstring SenderLine(const SenderVerdict& verdict, CheckLanguage language);
+// The line of one sender, in the checker's language; onlyModel is the one model listened for, empty when every
+// model of velbrix.ini is.
+std::wstring SenderLine(const SenderVerdict& verdict, const std::wstring& onlyModel, CheckLanguage language);
 
 // 0 when a printer would be listed (and installable), 1 when none would.
 int ListenExitCode(const std::vector<SenderVerdict>& verdicts);

@@ -9,14 +9,14 @@
 #include "velbrix-check/win32/Win32ListenThread.h"
 #include "velbrix-check/win32/Win32ProfileSections.h"
 #include "win32/SystemLibraries.h"
+#include "win32/Win32CodePage936.h"
 #include "win32/Win32ComponentRuntime.h"
 #include "win32/Win32FirewallPolicy.h"
 #include "win32/Win32MdnsSocket.h"
 #include "win32/Win32MdnsSocketWait.h"
 #include "win32/Win32NetworkInterfaces.h"
-#include "win32/Win32Sleeper.h"
-#include "win32/Win32CodePage936.h"
 #include "win32/Win32Profile.h"
+#include "win32/Win32Sleeper.h"
 #include "win32/Win32UserInterfaceLanguage.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -44,15 +44,10 @@ int wmain(int argc, wchar_t** argv) {
         Win32ListenThread thread;
     };
     auto* const adapters = new ListenAdapters;
-    auto* const listen = new ListenPorts{profile,
-                                         adapters->runtime,
-                                         adapters->multicastSocket,
-                                         adapters->unicastSocket,
-                                         adapters->wait,
-                                         adapters->interfaces,
-                                         adapters->sleeper,
-                                         adapters->firewall,
-                                         adapters->thread};
+    auto* const listen =
+        new ListenPorts{profile,         adapters->runtime,    adapters->multicastSocket, adapters->unicastSocket,
+                        adapters->wait,  adapters->interfaces, adapters->sleeper,         adapters->firewall,
+                        adapters->thread};
     return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages, codePage936}, language, output,
                            listen);
 }

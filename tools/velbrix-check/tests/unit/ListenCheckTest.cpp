@@ -18,9 +18,9 @@ void Hear(SenderLog& log, const Heard& heard) {
         log.Record(heard.sender, MDNS_RECEIVE_TOO_LONG, {});
         return;
     }
-    const std::string text = heard.queue == "-" ? std::string("_ipp._tcp.local noise")
-                                                : "adminurl=http://" + heard.sender + ":631/printers/" + heard.queue +
-                                                      "\x14";
+    const std::string text = heard.queue == "-"
+                                 ? std::string("_ipp._tcp.local noise")
+                                 : "adminurl=http://" + heard.sender + ":631/printers/" + heard.queue + "\x14";
     const std::vector<uint8_t> bytes(text.begin(), text.end());
     log.Record(heard.sender, static_cast<int>(bytes.size()), bytes);
 }
@@ -70,19 +70,34 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         VerdictCase{"of_the_first_model", M1_M2, {{"10.77.0.11", "M1_front"}}, ListenVerdict::Listed, L"M1", 0},
         VerdictCase{"of_another_configured_model", M1_M2, {{"10.77.0.12", "M2_back"}}, ListenVerdict::Listed, L"M2", 0},
-        VerdictCase{"the_fixed_queue_stands_for_the_model", M1_M2, {{"10.77.0.13", "vantrel"}}, ListenVerdict::Listed,
-                    L"M1", 0},
+        VerdictCase{"the_fixed_queue_stands_for_the_model",
+                    M1_M2,
+                    {{"10.77.0.13", "vantrel"}},
+                    ListenVerdict::Listed,
+                    L"M1",
+                    0},
         VerdictCase{"of_no_configured_model", M1_M2, {{"10.77.0.14", "X9_desk"}}, ListenVerdict::OtherModel, L"", 1},
         VerdictCase{"no_queue", M1_M2, {{"10.77.0.15", "-"}}, ListenVerdict::NoQueue, L"", 1},
         VerdictCase{"too_long", M1_M2, {{"10.77.0.16", "!"}}, ListenVerdict::TooLong, L"", 1},
-        VerdictCase{"a_queue_after_noise_still_makes_the_row", M1_M2, {{"10.77.0.17", "-"}, {"10.77.0.17", "M1_a"}},
-                    ListenVerdict::Listed, L"M1", 0},
-        VerdictCase{"the_first_row_is_the_only_one", M1_M2, {{"10.77.0.18", "M1_a"}, {"10.77.0.18", "X9_b"}},
-                    ListenVerdict::Listed, L"M1", 0},
-        VerdictCase{"a_queue_named_outweighs_too_long", M1_M2, {{"10.77.0.19", "!"}, {"10.77.0.19", "X9_b"}},
-                    ListenVerdict::OtherModel, L"", 1},
-        VerdictCase{"unsafe_queue_name", M1_M2, {{"10.77.0.20", "M1\"&calc&\""}}, ListenVerdict::UnsafeQueue, L"M1",
+        VerdictCase{"a_queue_after_noise_still_makes_the_row",
+                    M1_M2,
+                    {{"10.77.0.17", "-"}, {"10.77.0.17", "M1_a"}},
+                    ListenVerdict::Listed,
+                    L"M1",
+                    0},
+        VerdictCase{"the_first_row_is_the_only_one",
+                    M1_M2,
+                    {{"10.77.0.18", "M1_a"}, {"10.77.0.18", "X9_b"}},
+                    ListenVerdict::Listed,
+                    L"M1",
+                    0},
+        VerdictCase{"a_queue_named_outweighs_too_long",
+                    M1_M2,
+                    {{"10.77.0.19", "!"}, {"10.77.0.19", "X9_b"}},
+                    ListenVerdict::OtherModel,
+                    L"",
                     1},
+        VerdictCase{"unsafe_queue_name", M1_M2, {{"10.77.0.20", "M1\"&calc&\""}}, ListenVerdict::UnsafeQueue, L"M1", 1},
         VerdictCase{"the_twenty_first_row", M1_M2, With(TwentyOfM1(), {"10.77.0.200", "M1_late"}),
                     ListenVerdict::BeyondRows, L"M1", 0},
         VerdictCase{"a_full_list_leaves_the_next_model", M1_M2, With(TwentyOfM1(), {"10.77.0.201", "M1_M2_both"}),
