@@ -166,9 +166,10 @@ void SenderLog::Record(const std::string& sender, int received, std::span<const 
             continue;
         }
         ++m_rows[model];
-        // Velbrix lists it, but its installation refuses a name that could break out of the script's quotes.
+        // Velbrix lists it, but its installation refuses a name (as the list shows it) that could break out of
+        // the script's quotes.
         const ListenVerdict listedVerdict =
-            IsSafeQueueName(listed) ? ListenVerdict::Listed : ListenVerdict::UnsafeQueue;
+            IsSafeQueueName(VisibleText(listed)) ? ListenVerdict::Listed : ListenVerdict::UnsafeQueue;
         verdict = SenderVerdict{sender, listedVerdict, VisibleText(listed), received, m_models[model]};
         return;
     }

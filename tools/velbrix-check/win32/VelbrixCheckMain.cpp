@@ -4,14 +4,13 @@
 
 #include "velbrix-check/logic/CheckRun.h"
 #include "velbrix-check/win32/Win32CheckOutput.h"
+#include "velbrix-check/win32/Win32CheckRuntime.h"
 #include "velbrix-check/win32/Win32CodePages.h"
 #include "velbrix-check/win32/Win32FolderFiles.h"
 #include "velbrix-check/win32/Win32ListenThread.h"
 #include "velbrix-check/win32/Win32ProfileSections.h"
 #include "win32/SystemLibraries.h"
 #include "win32/Win32CodePage936.h"
-#include "win32/Win32ComponentRuntime.h"
-#include "win32/Win32FirewallPolicy.h"
 #include "win32/Win32MdnsSocket.h"
 #include "win32/Win32MdnsSocketWait.h"
 #include "win32/Win32NetworkInterfaces.h"
@@ -34,13 +33,13 @@ int wmain(int argc, wchar_t** argv) {
     Win32CheckOutput output;
     // Never destroyed: the listener's thread may still be waiting on its sockets while the process ends.
     struct ListenAdapters {
-        Win32ComponentRuntime runtime;
+        Win32CheckRuntime runtime;
         Win32MdnsSocket multicastSocket;
         Win32MdnsSocket unicastSocket;
         Win32MdnsSocketWait wait{multicastSocket, unicastSocket};
         Win32NetworkInterfaces interfaces;
         Win32Sleeper sleeper;
-        Win32FirewallPolicy firewall;
+        UnknownCheckFirewall firewall;
         Win32ListenThread thread;
     };
     auto* const adapters = new ListenAdapters;

@@ -106,3 +106,106 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
 
 } // namespace
+
+#include <stdexcept>
+
+#include "fakes/FakeMdnsSocket.h"
+#include "fakes/FakeProfile.h"
+#include "fakes/FakeSleeper.h"
+
+namespace {
+
+class UnknownFirewall final : public IFirewallPolicy {
+public:
+    bool ReadFacts(FirewallFacts&) override { return false; }
+};
+
+// Runs the listener at once on the calling thread, or starts nothing.
+class InlineThread final : public IListenThread {
+public:
+    bool starts = true;
+    bool Start(std::function<void()> routine) override {
+        if (starts) {
+            routine();
+        }
+        return starts;
+    }
+};
+
+class CollectedLines final : public ICheckOutput {
+public:
+    std::vector<std::wstring> lines;
+    void WriteLine(const std::wstring& line) override { lines.push_back(line); }
+};
+
+struct RunCase {
+    const char* name;
+    std::vector<std::wstring> arguments;
+    // Queues the desk hears, each from a sender of its own ("-" for an answer without one).
+    std::vector<std::string> queues;
+    // velbrix.ini's models.
+    std::vector<std::wstring> models;
+    bool threadStarts;
+    bool socketsOpen;
+    int exitCode;
+    // Found in the last line.
+    std::wstring lastLineHolds;
+};
+
+class ListenRuns : public testing::TestWithParam<RunCase> {};
+
+TEST_P(ListenRuns, EndWithTheirExitCode) {
+    const RunCase& c = GetParam();
+    FakeProfile profile;
+    profile.executablePath = L"C:\\Kit\\VelbrixCheck.exe";
+    FakeProfile::File ini = {{L"COMMON", {{L"PrinterModelNums", std::to_wstring(c.models.size())}}}};
+    for (std::size_t n = 0; n < c.models.size(); ++n) {
+        ini[L"PRT" + std::to_wstring(n + 1)] = {{L"PrinterModel", c.models[n]}};
+    }
+    profile.files[L"C:\\Kit\\velbrix.ini"] = ini;
+
+    FakeMdnsDesk desk;
+    desk.adapters = std::vector<NetworkInterfaceAddress>{};
+    for (std::size_t n = 0; n < c.queues.size(); ++n) {
+        const std::string sender = "10.77.0." + std::to_string(11 + n);
+        desk.arrivals.push_back(
+            {c.queues[n] == "-" ? "noise" : "http://" + sender + ":631/printers/" + c.queues[n], sender});
+    }
+    if (!c.socketsOpen) {
+        desk.failing = {"multicast: socket", "unicast: socket"};
+    }
+    // The script played, the listener ends as if it had failed: the check goes on from what it heard.
+    desk.onReceive = [&desk](std::size_t) {
+        if (desk.arrivals.empty()) {
+            throw std::runtime_error("the script is played");
+        }
+    };
+    FakeSleeper sleeper;
+    UnknownFirewall firewall;
+    InlineThread thread;
+    thread.starts = c.threadStarts;
+    ListenPorts ports{profile, desk, desk.multicast, desk.unicast, desk, desk, sleeper, firewall, thread};
+    CollectedLines output;
+
+    EXPECT_EQ(RunListenCheck(c.arguments, ports, CheckLanguage::English, output), c.exitCode);
+    ASSERT_FALSE(output.lines.empty());
+    EXPECT_NE(output.lines.back().find(c.lastLineHolds), std::wstring::npos) << testing::PrintToString(output.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ListenCheck, ListenRuns,
+    testing::Values(RunCase{"a_printer_of_a_model", {}, {"-", "M2_back"}, {L"M1", L"M2"}, true, true, 0, L"1"},
+                    RunCase{"seconds_alone", {L"5"}, {"M1_front"}, {L"M1"}, true, true, 0, L"1"},
+                    RunCase{"nothing_listed_ends_with_the_reason", {}, {"X9_desk"}, {L"M1"}, true, true, 1, L"X9_desk"},
+                    RunCase{
+                        "not_the_model_given", {L"M2", L"4"}, {"M1_front"}, {L"M1", L"M2"}, true, true, 1, L"M1_front"},
+                    RunCase{"no_socket_opens", {}, {"M1_front"}, {L"M1"}, true, false, 2, L"5353"},
+                    RunCase{"no_thread", {}, {"M1_front"}, {L"M1"}, false, true, 2, L"5353"},
+                    RunCase{"no_model_anywhere", {}, {"M1_front"}, {}, true, true, 2, L"velbrix.ini"},
+                    RunCase{"zero_seconds", {L"M1", L"0"}, {"M1_front"}, {L"M1"}, true, true, 2, L"--listen"},
+                    RunCase{"seconds_not_a_number", {L"M1", L"3s"}, {"M1_front"}, {L"M1"}, true, true, 2, L"--listen"},
+                    RunCase{"an_empty_model", {L""}, {"M1_front"}, {L"M1"}, true, true, 2, L"--listen"},
+                    RunCase{"three_arguments", {L"M1", L"3", L"x"}, {"M1_front"}, {L"M1"}, true, true, 2, L"--listen"}),
+    [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
+
+} // namespace
