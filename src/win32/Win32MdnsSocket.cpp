@@ -112,7 +112,8 @@ int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
         const Received taken = std::move(*m_taken);
         m_taken.reset();
         // Taken into a buffer of its own: one longer than the caller's is refused as the system would refuse it.
-        if (taken.length > static_cast<int>(buffer.size())) {
+        if (taken.length > static_cast<int>(buffer.size()) || taken.length == MDNS_RECEIVE_TOO_LONG) {
+            sender = taken.sender;
             return MDNS_RECEIVE_TOO_LONG;
         }
         if (taken.length > 0) {
