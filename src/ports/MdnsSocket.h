@@ -33,7 +33,7 @@ public:
     virtual bool SendTo(std::span<const uint8_t> datagram, const std::string& address, uint16_t port) = 0;
     // Waits without limit for one datagram: its length, 0 for an empty one, MDNS_RECEIVE_TOO_LONG for one
     // longer than the buffer, or -1 when the receive failed. sender is the source address as dotted-decimal
-    // text.
+    // text, also of a datagram too long when the system names it.
     virtual int Receive(std::span<uint8_t> buffer, std::string& sender) = 0;
     // Whether a datagram is already waiting, so that the next receive will not wait.
     virtual bool HasPendingDatagram() = 0;

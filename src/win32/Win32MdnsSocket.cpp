@@ -94,6 +94,10 @@ int Win32MdnsSocket::ReceiveNow(std::span<uint8_t> buffer, std::string& sender) 
         case WSAEWOULDBLOCK:
             return NOTHING_WAITING;
         case WSAEMSGSIZE:
+            // The system names the sender of a datagram it cut short; the supplier's checker reports it.
+            if (from.sin_family == AF_INET) {
+                sender = inet_ntoa(from.sin_addr);
+            }
             return MDNS_RECEIVE_TOO_LONG;
         default:
             return -1;
@@ -108,7 +112,8 @@ int Win32MdnsSocket::Receive(std::span<uint8_t> buffer, std::string& sender) {
         const Received taken = std::move(*m_taken);
         m_taken.reset();
         // Taken into a buffer of its own: one longer than the caller's is refused as the system would refuse it.
-        if (taken.length > static_cast<int>(buffer.size())) {
+        if (taken.length > static_cast<int>(buffer.size()) || taken.length == MDNS_RECEIVE_TOO_LONG) {
+            sender = taken.sender;
             return MDNS_RECEIVE_TOO_LONG;
         }
         if (taken.length > 0) {

@@ -54,7 +54,7 @@ std::string Received(IMdnsSocket& socket) {
     std::string sender;
     const int length = socket.Receive(buffer, sender);
     if (length == MDNS_RECEIVE_TOO_LONG) {
-        return "too long";
+        return "too long from " + sender;
     }
     return length < 0 ? "failed" : std::string(buffer.begin(), buffer.begin() + length) + " from " + sender;
 }
@@ -85,11 +85,11 @@ TEST(MdnsSocket, ADatagramLongerThanTheBufferIsToldApartAndTheNextOneArrives) {
     ASSERT_TRUE(receiver.socket.Bind(TEST_PORT));
     SendLater(std::string(65, 'x'), 0);
     SendLater("after it", 0);
-    EXPECT_EQ(Received(receiver.socket), "too long");
+    EXPECT_EQ(Received(receiver.socket), "too long from 127.0.0.1") << "the sender is named";
     EXPECT_EQ(Received(receiver.socket), "after it from 127.0.0.1");
     SendLater(std::string(65, 'y'), 0);
     ASSERT_TRUE(ArrivesSoon(receiver.socket));
-    EXPECT_EQ(Received(receiver.socket), "too long") << "also when looked at first";
+    EXPECT_EQ(Received(receiver.socket), "too long from 127.0.0.1") << "also when looked at first";
 }
 
 TEST(MdnsSocket, TheWaitOnBothSocketsAnswersTheOneThatReceived) {

@@ -36,11 +36,19 @@ std::vector<std::wstring> ReportLines(const FolderCheck& check, CheckLanguage la
 }
 
 int RunVelbrixCheck(const std::vector<std::wstring>& arguments, const CheckPorts& ports,
-                    IUserInterfaceLanguage& userLanguage, ICheckOutput& output) {
+                    IUserInterfaceLanguage& userLanguage, ICheckOutput& output, ListenPorts* listen) {
     const CheckLanguage language = CheckLanguageFor(userLanguage.UserDefaultUILanguage());
+    if (!arguments.empty() && arguments[0] == L"--listen") {
+        if (listen == nullptr) {
+            return EXIT_COULD_NOT_LISTEN;
+        }
+        return RunListenCheck(std::vector<std::wstring>(arguments.begin() + 1, arguments.end()), *listen, language,
+                              output);
+    }
     const bool help = arguments.size() == 1 && AsksForHelp(arguments[0]);
     if (help || arguments.size() > 1) {
-        for (const CheckText text : {CheckText::USAGE, CheckText::USAGE_WHAT, CheckText::USAGE_EXIT}) {
+        for (const CheckText text :
+             {CheckText::USAGE, CheckText::USAGE_WHAT, CheckText::USAGE_EXIT, CheckText::USAGE_LISTEN}) {
             output.WriteLine(Text(language, text));
         }
         return help ? EXIT_NOTHING_WRONG : EXIT_FOLDER_UNREADABLE;

@@ -4,12 +4,18 @@
 
 #include "velbrix-check/logic/CheckRun.h"
 #include "velbrix-check/win32/Win32CheckOutput.h"
+#include "velbrix-check/win32/Win32CheckRuntime.h"
 #include "velbrix-check/win32/Win32CodePages.h"
 #include "velbrix-check/win32/Win32FolderFiles.h"
+#include "velbrix-check/win32/Win32ListenThread.h"
 #include "velbrix-check/win32/Win32ProfileSections.h"
 #include "win32/SystemLibraries.h"
 #include "win32/Win32CodePage936.h"
+#include "win32/Win32MdnsSocket.h"
+#include "win32/Win32MdnsSocketWait.h"
+#include "win32/Win32NetworkInterfaces.h"
 #include "win32/Win32Profile.h"
+#include "win32/Win32Sleeper.h"
 #include "win32/Win32UserInterfaceLanguage.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -25,5 +31,22 @@ int wmain(int argc, wchar_t** argv) {
     Win32CodePage936 codePage936;
     Win32UserInterfaceLanguage language;
     Win32CheckOutput output;
-    return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages, codePage936}, language, output);
+    // Never destroyed: the listener's thread may still be waiting on its sockets while the process ends.
+    struct ListenAdapters {
+        Win32CheckRuntime runtime;
+        Win32MdnsSocket multicastSocket;
+        Win32MdnsSocket unicastSocket;
+        Win32MdnsSocketWait wait{multicastSocket, unicastSocket};
+        Win32NetworkInterfaces interfaces;
+        Win32Sleeper sleeper;
+        UnknownCheckFirewall firewall;
+        Win32ListenThread thread;
+    };
+    auto* const adapters = new ListenAdapters;
+    auto* const listen =
+        new ListenPorts{profile,         adapters->runtime,    adapters->multicastSocket, adapters->unicastSocket,
+                        adapters->wait,  adapters->interfaces, adapters->sleeper,         adapters->firewall,
+                        adapters->thread};
+    return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages, codePage936}, language, output,
+                           listen);
 }
