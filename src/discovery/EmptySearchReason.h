@@ -10,11 +10,13 @@
 enum class EmptySearchReason { NoAdapter, CannotListen, Firewall, OtherModel, TooLong, NothingAnswered };
 
 // Whether the firewall of a profile the computer is in now is on and blocks all inbound traffic, or holds an
-// enabled inbound block rule for this program in such a profile.
+// enabled inbound block rule for this program in such a profile that can block the answers: UDP (or every
+// protocol) on port 5353, or on every port.
 bool FirewallBlocksListener(const FirewallFacts& facts);
 
-// A listener that has said nothing yet about listening gives no reason of its own. The firewall is asked only when the
-// counts give no earlier reason; one it cannot read names no firewall.
+// A listener that has said nothing yet about listening, or has not finished listing the adapters, gives no
+// reason of its own. The firewall is named only when nothing at all was heard (whatever was heard came through
+// it), and is asked only then; one it cannot read names no firewall.
 EmptySearchReason ChooseEmptySearchReason(const SearchCounts& counts, IFirewallPolicy& firewall);
 
 // The log line that names the reason for the model searched for.

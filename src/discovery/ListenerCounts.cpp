@@ -3,8 +3,24 @@
 #include <algorithm>
 
 #include "discovery/DatagramScan.h"
+#include "discovery/MdnsListener.h"
 #include "discovery/ModelQueue.h"
 #include "discovery/VisibleText.h"
+
+namespace {
+
+// The question of a search, as the multicast or the unicast socket asks it, with nothing after it.
+bool IsIppQuestion(const DatagramBytes& datagram) {
+    for (const auto& question : {MDNS_IPP_QUERY, MDNS_IPP_LEGACY_QUERY}) {
+        if (std::equal(question.begin(), question.end(), datagram.begin()) &&
+            std::all_of(datagram.begin() + question.size(), datagram.end(), [](uint8_t byte) { return byte == 0; })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 void ListenerCounts::BeginSearch(uint32_t search, const std::wstring& model) {
     const std::lock_guard<std::mutex> guard(m_lock);
@@ -37,6 +53,7 @@ void ListenerCounts::RecordCannotListen(uint32_t search) {
 void ListenerCounts::RecordAdaptersAsked(uint32_t search, uint32_t adapters) {
     const std::lock_guard<std::mutex> guard(m_lock);
     if (search == m_search) {
+        m_counts.AdaptersListed = true;
         m_counts.AdaptersAsked += adapters;
     }
 }
@@ -49,6 +66,11 @@ void ListenerCounts::RecordTooLong(uint32_t search) {
 }
 
 void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram) {
+    // The search's own question comes back through the system's multicast loop-back, whatever blocks the network's
+    // datagrams: it shows nothing of what reaches Velbrix.
+    if (IsIppQuestion(datagram)) {
+        return;
+    }
     // The scan runs before the lock is taken, so that the window never waits for it.
     const std::wstring name = CanNamePrinter(datagram) ? QueueNameFromDatagram(datagram) : std::wstring();
     const std::lock_guard<std::mutex> guard(m_lock);

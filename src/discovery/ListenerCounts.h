@@ -20,8 +20,11 @@ struct SearchCounts {
     // still starting when the search ended has said neither.
     bool Listened = false;
     bool CouldNotListen = false;
+    // Whether the listener has listed the adapters and asked on them; until then AdaptersAsked says nothing.
+    bool AdaptersListed = false;
     // Adapters the question was sent on, the system's own choice included.
     uint32_t AdaptersAsked = 0;
+    // Datagrams read whole, but not a question like the search's own, which comes back to its own sockets.
     uint32_t DatagramsHeard = 0;
     uint32_t DistinctSenders = 0;
     // Datagrams longer than the listener reads.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The network profiles as the firewall numbers them, one bit each; a rule's profiles may hold several.
@@ -15,12 +16,21 @@ struct FirewallProfileState {
     bool BlocksAllInbound = false;
 };
 
-// One rule whose program is this program's own executable.
+// The protocols of a rule as the firewall numbers them: the Internet protocol number, or one for every protocol.
+constexpr int32_t FIREWALL_PROTOCOL_UDP = 17;
+constexpr int32_t FIREWALL_PROTOCOL_ANY = 256;
+
+// One rule whose program is this program's own executable, as the firewall holds it.
 struct FirewallProgramRule {
     bool Enabled = false;
     bool Inbound = false;
     bool Blocks = false;
     uint32_t Profiles = 0;
+    int32_t Protocol = FIREWALL_PROTOCOL_ANY;
+    // The ports as the firewall writes them: "*" (or nothing) for every port, else numbers and ranges such as
+    // "5353,6000-6010", or a keyword such as "RPC".
+    std::wstring LocalPorts;
+    std::wstring RemotePorts;
 };
 
 struct FirewallFacts {

@@ -25,6 +25,11 @@ struct ReleasedText {
     ~ReleasedText() { SysFreeString(text); }
 };
 
+// A rule without ports has a null text.
+std::wstring TextOf(const ReleasedText& text) {
+    return text.text != nullptr ? std::wstring(text.text, SysStringLen(text.text)) : std::wstring();
+}
+
 std::wstring ThisProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -77,12 +82,18 @@ void ReadProgramRule(IDispatch& item, const std::wstring& programPath, FirewallF
     NET_FW_RULE_DIRECTION direction = NET_FW_RULE_DIR_OUT;
     NET_FW_ACTION action = NET_FW_ACTION_ALLOW;
     LONG profiles = 0;
+    LONG protocol = 0;
+    ReleasedText localPorts;
+    ReleasedText remotePorts;
     if (FAILED(rule->get_Enabled(&enabled)) || FAILED(rule->get_Direction(&direction)) ||
-        FAILED(rule->get_Action(&action)) || FAILED(rule->get_Profiles(&profiles))) {
+        FAILED(rule->get_Action(&action)) || FAILED(rule->get_Profiles(&profiles)) ||
+        FAILED(rule->get_Protocol(&protocol)) || FAILED(rule->get_LocalPorts(&localPorts.text)) ||
+        FAILED(rule->get_RemotePorts(&remotePorts.text))) {
         return;
     }
     facts.ProgramRules.push_back({enabled != VARIANT_FALSE, direction == NET_FW_RULE_DIR_IN,
-                                  action == NET_FW_ACTION_BLOCK, static_cast<uint32_t>(profiles)});
+                                  action == NET_FW_ACTION_BLOCK, static_cast<uint32_t>(profiles),
+                                  static_cast<int32_t>(protocol), TextOf(localPorts), TextOf(remotePorts)});
 }
 
 void ReadProgramRules(INetFwPolicy2& policy, FirewallFacts& facts) {

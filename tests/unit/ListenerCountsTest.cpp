@@ -44,11 +44,13 @@ FakeMdnsDesk::Arrival Answer(const std::string& sender, const std::string& queue
 
 TEST(ListenerCounts, WhatTheListenerHeardInOneSearch) {
     const std::string query(MDNS_IPP_QUERY.begin(), MDNS_IPP_QUERY.end());
+    const std::string legacyQuery(MDNS_IPP_LEGACY_QUERY.begin(), MDNS_IPP_LEGACY_QUERY.end());
     const auto heard = [](bool listened, uint32_t asked, uint32_t datagrams, uint32_t senders, uint32_t tooLong,
                           uint32_t otherSenders, std::vector<std::wstring> otherQueues) {
         SearchCounts counts;
         counts.Listened = listened;
         counts.CouldNotListen = !listened;
+        counts.AdaptersListed = listened;
         counts.AdaptersAsked = asked;
         counts.DatagramsHeard = datagrams;
         counts.DistinctSenders = senders;
@@ -71,11 +73,12 @@ TEST(ListenerCounts, WhatTheListenerHeardInOneSearch) {
         {"every question failed to leave",
          {{query, "10.77.0.2"}},
          {"multicast: send", "unicast: send"},
-         heard(true, 0, 1, 1, 0, 0, {})},
-        {"its own question and a printer of the model",
-         {{query, "10.77.0.2"}, Answer("10.77.0.5", "M1_office")},
+         heard(true, 0, 0, 0, 0, 0, {})},
+        {"its own questions heard back are not counted, a printer of the model is",
+         {{query, "10.77.0.2"}, {legacyQuery, "10.77.0.2", MDNS_UNICAST_SOCKET}, Answer("10.77.0.5", "M1_office")},
          {},
-         with(2, 2, 0, 0, {})},
+         with(1, 1, 0, 0, {})},
+        {"a question with more after it is another's", {{query + "x", "10.77.0.3"}}, {}, with(1, 1, 0, 0, {})},
         {"the fixed queue name stands for the model", {Answer("10.77.0.5", "vantrel")}, {}, with(1, 1, 0, 0, {})},
         {"one printer of another model answering twice counts once, its queue named once",
          {Answer("10.77.0.5", "K7_hall"), Answer("10.77.0.5", "K7_hall"), Answer("10.77.0.6", "K7_hall")},
@@ -100,6 +103,7 @@ TEST(ListenerCounts, WhatTheListenerHeardInOneSearch) {
         const SearchCounts& expected = testCase.expected;
         EXPECT_EQ(counts.Listened, expected.Listened) << testCase.name;
         EXPECT_EQ(counts.CouldNotListen, expected.CouldNotListen) << testCase.name;
+        EXPECT_EQ(counts.AdaptersListed, expected.AdaptersListed) << testCase.name;
         EXPECT_EQ(counts.AdaptersAsked, expected.AdaptersAsked) << testCase.name;
         EXPECT_EQ(counts.DatagramsHeard, expected.DatagramsHeard) << testCase.name;
         EXPECT_EQ(counts.DistinctSenders, expected.DistinctSenders) << testCase.name;

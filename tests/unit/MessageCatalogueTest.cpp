@@ -66,16 +66,20 @@ TEST(CatalogueSources, PlaceholdersOfTheFormatTexts) {
         EXPECT_EQ(Count(text, testCase.placeholder), testCase.count) << testCase.language << "/" << testCase.id;
         EXPECT_EQ(Count(text, L"%"), testCase.count) << "no other conversion in " << testCase.id;
     }
-    // The count of printers, then the model and the queue names.
+    // The count of printers, then the model and the queue names; for one printer, no count.
     for (const uint16_t language : CATALOGUE_LANGUAGES) {
         const std::wstring text = Text(language, MSG_REASON_OTHER_MODEL);
         EXPECT_EQ(Count(text, L"%d"), 1u) << language;
         EXPECT_EQ(Count(text, L"%s"), 2u) << language;
         EXPECT_EQ(Count(text, L"%"), 3u) << language;
         EXPECT_LT(text.find(L"%d"), text.find(L"%s")) << language;
+        const std::wstring one = Text(language, MSG_REASON_OTHER_MODEL_ONE);
+        EXPECT_EQ(Count(one, L"%s"), 2u) << language;
+        EXPECT_EQ(Count(one, L"%"), 2u) << language;
     }
     for (const auto& entry : CATALOGUE_TEXTS) {
-        if (entry.id != 121 && entry.id != 125 && entry.id != MSG_REASON_OTHER_MODEL) {
+        if (entry.id != 121 && entry.id != 125 && entry.id != MSG_REASON_OTHER_MODEL &&
+            entry.id != MSG_REASON_OTHER_MODEL_ONE) {
             EXPECT_EQ(std::wstring(entry.text).find(L'%'), std::wstring::npos) << entry.language << "/" << entry.id;
         }
     }

@@ -189,7 +189,7 @@ TEST(SearchControl, TheEndOfASearchReportsWhatWasFound) {
         {0,
          EnglishText(MSG_NOTHING_FOUND),
          Icon::Warning,
-         {seen::Log(L"[Notification] 1 printers answered, none of them is a M1: K7_hall.")}},
+         {seen::Log(L"[Notification] 1 printer answered, but it is not a M1: K7_hall.")}},
         {3, found(3), Icon::Information, {}},
         {20, found(20), Icon::Information, {}},
     };

@@ -118,6 +118,32 @@ std::wstring Joined(const std::vector<std::wstring>& texts, const std::wstring& 
     return joined;
 }
 
+// The line after the verdicts when none would be listed, which never contradicts them. Printers of a model listened
+// for whose queue names Velbrix refuses come first: Velbrix lists them, so its own reasons for an empty search
+// would call them nothing at all (one model) or printers of another model (several, counted as one).
+std::wstring ReasonLine(const std::vector<SenderVerdict>& verdicts, const SearchCounts& counts,
+                        const std::wstring& countedModel, IFirewallPolicy& firewall, CheckLanguage language,
+                        const MessageCatalogue& catalogue) {
+    uint64_t refused = 0;
+    std::vector<std::wstring> refusedModels;
+    for (const SenderVerdict& verdict : verdicts) {
+        if (verdict.Verdict != ListenVerdict::UnsafeQueue) {
+            continue;
+        }
+        ++refused;
+        if (std::find(refusedModels.begin(), refusedModels.end(), verdict.Model) == refusedModels.end()) {
+            refusedModels.push_back(verdict.Model);
+        }
+    }
+    if (refused == 1) {
+        return Text(language, CheckText::REASON_UNSAFE_QUEUE, {refusedModels[0]});
+    }
+    if (refused > 1) {
+        return Text(language, CheckText::REASON_UNSAFE_QUEUES, {Number(refused), Joined(refusedModels, L", ")});
+    }
+    return EmptySearchReasonLine(ChooseEmptySearchReason(counts, firewall), counts, countedModel, catalogue);
+}
+
 } // namespace
 
 SenderLog::SenderLog(std::vector<std::wstring> models) : m_models(std::move(models)), m_rows(m_models.size(), 0) {}
@@ -301,8 +327,7 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
     });
     output.WriteLine(Text(language, CheckText::LISTEN_SUMMARY, {Number(static_cast<uint64_t>(listed))}));
     if (exitCode == EXIT_NO_PRINTER_LISTED) {
-        const EmptySearchReason reason = ChooseEmptySearchReason(counts, ports.Firewall);
-        output.WriteLine(EmptySearchReasonLine(reason, counts, countedModel, catalogue));
+        output.WriteLine(ReasonLine(verdicts, counts, countedModel, ports.Firewall, language, catalogue));
     }
     return exitCode;
 }
