@@ -54,14 +54,22 @@ bool IsHttpAddress(const std::wstring& address) {
     });
 }
 
+// Group policy writes 1 for a policy it enables and 0 for one it disables; a value it never writes, or none,
+// enables nothing.
+constexpr uint32_t POLICY_ENABLED = 1;
+
+bool PolicyEnabled(const std::optional<uint32_t>& value) {
+    return value == POLICY_ENABLED;
+}
+
 } // namespace
 
 NotInstalledReason ReasonNotInstalled(const InstallGuards& guards, const std::wstring& portAddress) {
     // Protected print mode refuses every driver but the system's own, whatever else holds.
-    if (guards.ProtectedPrintModeOn) {
+    if (PolicyEnabled(guards.ProtectedPrintModeValue)) {
         return NotInstalledReason::ProtectedPrintMode;
     }
-    if (guards.HttpPrintingTurnedOff && IsHttpAddress(portAddress)) {
+    if (PolicyEnabled(guards.HttpPrintingOffValue) && IsHttpAddress(portAddress)) {
         return NotInstalledReason::HttpPrintingOff;
     }
     if (guards.Elevation == ITokenElevation::Elevation::NotElevated) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,9 +34,10 @@ std::optional<std::wstring> InstalledPrinterName(const ExpectedPrinter& expected
 // What Velbrix can tell of why an automatic installation left no printer; the first that holds.
 enum class NotInstalledReason { ProtectedPrintMode, HttpPrintingOff, NoRights, DriverRefused };
 
+// What guards the desk, as the ports read it.
 struct InstallGuards {
-    bool ProtectedPrintModeOn = false;
-    bool HttpPrintingTurnedOff = false;
+    std::optional<uint32_t> ProtectedPrintModeValue;
+    std::optional<uint32_t> HttpPrintingOffValue;
     ITokenElevation::Elevation Elevation = ITokenElevation::Elevation::Unknown;
 };
 

@@ -133,7 +133,7 @@ void InstallScript::TellOutcome(const ExpectedPrinter& expected, const IPrinterS
              IMainWindow::BoxIcon::Information);
         return;
     }
-    const InstallGuards guards{m_ports.policy.ProtectedPrintModeOn(), m_ports.policy.HttpPrintingTurnedOff(),
+    const InstallGuards guards{m_ports.policy.ProtectedPrintModeValue(), m_ports.policy.HttpPrintingOffValue(),
                                elevation};
     int reason = MSG_NOT_INSTALLED_DRIVER_REFUSED;
     switch (ReasonNotInstalled(guards, VisibleText(expected.PortAddress))) {

@@ -11,21 +11,22 @@ constexpr const wchar_t* PROTECTED_PRINT_VALUE = L"WindowsProtectedPrintGroupPol
 constexpr const wchar_t* HTTP_PRINTING_KEY = L"SOFTWARE\\Policies\\Microsoft\\Windows NT\\Printers";
 constexpr const wchar_t* HTTP_PRINTING_VALUE = L"DisableHTTPPrinting";
 
-// A policy's switch is a DWORD of 1 when the policy is enabled; missing, of another type or unreadable is not
-// set.
-bool PolicySwitchOn(const wchar_t* key, const wchar_t* value) {
+// A policy's value is a DWORD; one of another type is no value of the policy's.
+std::optional<uint32_t> PolicyValue(const wchar_t* key, const wchar_t* value) {
     DWORD data = 0;
     DWORD size = sizeof(data);
-    const LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_DWORD, nullptr, &data, &size);
-    return status == ERROR_SUCCESS && data == 1;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_DWORD, nullptr, &data, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return static_cast<uint32_t>(data);
 }
 
 } // namespace
 
-bool Win32PrintPolicy::ProtectedPrintModeOn() {
-    return PolicySwitchOn(PROTECTED_PRINT_KEY, PROTECTED_PRINT_VALUE);
+std::optional<uint32_t> Win32PrintPolicy::ProtectedPrintModeValue() {
+    return PolicyValue(PROTECTED_PRINT_KEY, PROTECTED_PRINT_VALUE);
 }
 
-bool Win32PrintPolicy::HttpPrintingTurnedOff() {
-    return PolicySwitchOn(HTTP_PRINTING_KEY, HTTP_PRINTING_VALUE);
+std::optional<uint32_t> Win32PrintPolicy::HttpPrintingOffValue() {
+    return PolicyValue(HTTP_PRINTING_KEY, HTTP_PRINTING_VALUE);
 }

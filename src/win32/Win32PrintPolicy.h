@@ -2,9 +2,9 @@
 
 #include "ports/PrintPolicy.h"
 
-// Reads only the values that group policy writes for these two settings.
+// Reads the values that group policy writes for these two settings, as they are.
 class Win32PrintPolicy final : public IPrintPolicy {
 public:
-    bool ProtectedPrintModeOn() override;
-    bool HttpPrintingTurnedOff() override;
+    std::optional<uint32_t> ProtectedPrintModeValue() override;
+    std::optional<uint32_t> HttpPrintingOffValue() override;
 };

@@ -106,10 +106,10 @@ public:
 
 class FakePrintPolicy final : public IPrintPolicy {
 public:
-    bool protectedPrintMode = false;
-    bool httpPrintingOff = false;
-    bool ProtectedPrintModeOn() override { return protectedPrintMode; }
-    bool HttpPrintingTurnedOff() override { return httpPrintingOff; }
+    std::optional<uint32_t> protectedPrintMode;
+    std::optional<uint32_t> httpPrintingOff;
+    std::optional<uint32_t> ProtectedPrintModeValue() override { return protectedPrintMode; }
+    std::optional<uint32_t> HttpPrintingOffValue() override { return httpPrintingOff; }
 };
 
 // What the clipboard holds is what a person pastes into the wizard.

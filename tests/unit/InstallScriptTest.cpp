@@ -62,6 +62,11 @@ std::wstring NotInstalled(int reason) {
     return seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_PRINTER_NOT_INSTALLED) + PRINTER + EnglishText(reason));
 }
 
+// A printing policy's value as the registry holds it: group policy writes 1 for Enabled and 0 for Disabled.
+const std::optional<uint32_t> NOT_SET;
+const std::optional<uint32_t> ENABLED = 1;
+const std::optional<uint32_t> DISABLED = 0;
+
 } // namespace
 
 TEST(InstallScript, CommandFormsAndWhatDoesNotFit) {
@@ -232,22 +237,25 @@ TEST(InstallScript, AnAutomaticInstallationIsDoneOnlyWhenTheSpoolerGainedItsPrin
 TEST(InstallScript, AnAutomaticInstallationThatAddedNothingNamesWhatVelbrixCanTell) {
     const struct {
         const char* name;
-        bool protectedPrint, httpOff;
+        std::optional<uint32_t> protectedPrint, httpOff;
         Elevation elevation;
         std::wstring port;
         int reason;
     } cases[] = {
-        {"nothing known against it", false, false, Elevation::Elevated, PORT, MSG_NOT_INSTALLED_DRIVER_REFUSED},
-        {"a token that cannot be read names no rights", false, false, Elevation::Unknown, PORT,
+        {"nothing known against it", NOT_SET, NOT_SET, Elevation::Elevated, PORT, MSG_NOT_INSTALLED_DRIVER_REFUSED},
+        {"a token that cannot be read names no rights", NOT_SET, NOT_SET, Elevation::Unknown, PORT,
          MSG_NOT_INSTALLED_DRIVER_REFUSED},
-        {"no administrator rights", false, false, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_NO_RIGHTS},
-        {"protected print mode, before everything", true, true, Elevation::NotElevated, PORT,
+        {"no administrator rights", NOT_SET, NOT_SET, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_NO_RIGHTS},
+        {"protected print mode, before everything", ENABLED, ENABLED, Elevation::NotElevated, PORT,
          MSG_NOT_INSTALLED_PROTECTED_PRINT},
-        {"printing over HTTP turned off, before rights", false, true, Elevation::NotElevated, PORT,
+        {"printing over HTTP turned off, before rights", NOT_SET, ENABLED, Elevation::NotElevated, PORT,
          MSG_NOT_INSTALLED_HTTP_PRINTING_OFF},
-        {"HTTP in capitals is still HTTP", false, true, Elevation::Elevated, L"HTTP://10.0.0.2:631/printers/M1_office",
-         MSG_NOT_INSTALLED_HTTP_PRINTING_OFF},
-        {"the HTTP policy does not touch another kind of port", false, true, Elevation::Elevated,
+        {"both policies disabled", DISABLED, DISABLED, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_NO_RIGHTS},
+        {"a value group policy never writes enables neither", 2, 0xFFFFFFFF, Elevation::Elevated, PORT,
+         MSG_NOT_INSTALLED_DRIVER_REFUSED},
+        {"HTTP in capitals is still HTTP", NOT_SET, ENABLED, Elevation::Elevated,
+         L"HTTP://10.0.0.2:631/printers/M1_office", MSG_NOT_INSTALLED_HTTP_PRINTING_OFF},
+        {"the HTTP policy does not touch another kind of port", NOT_SET, ENABLED, Elevation::Elevated,
          L"ipp://10.0.0.2:631/printers/M1_office", MSG_NOT_INSTALLED_DRIVER_REFUSED},
     };
     for (const auto& testCase : cases) {
@@ -286,7 +294,7 @@ TEST(InstallScript, AGuidedInstallationNamesThePrinterTheWizardAddedOnTheAddress
         script.spooler.listing = {true, 0, testCase.before};
         script.process.printersAdded = testCase.added;
         // What protects a desk is never named for the wizard: it asks for itself.
-        script.policy.protectedPrintMode = true;
+        script.policy.protectedPrintMode = ENABLED;
         script.elevation.elevation = Elevation::NotElevated;
         script.script.RunInstallScript(WIZARD_FORM, GUIDED);
         EXPECT_EQ(script.LastSeen(), testCase.end) << testCase.name;
