@@ -106,6 +106,13 @@ velbrix_ini() {
     printf '%s' "$text"
 }
 
+# velbrix_ini's text with automatic installation (InstallMode=1).
+automatic_velbrix_ini() {
+    local text
+    text=$(velbrix_ini "$@")
+    printf '%s' "${text/'[COMMON]\r\n'/'[COMMON]\r\nInstallMode=1\r\n'}"
+}
+
 # Simulated printers on the session's LAN (see tools/printer-simulator for the arguments).
 start_simulator() {
     [ -n "${VELBRIX_LAN_NS:-}" ] || { check "the session has a LAN" "no" "yes"; return 1; }

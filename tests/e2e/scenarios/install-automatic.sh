@@ -12,8 +12,7 @@ use_stand_in_rundll32
 start_simulator --printer 10.77.0.11=M1_alpha --printer 10.77.0.15=M2_lab || { finish; exit; }
 folder=$(supplier_folder)
 script=$folder/PrinterDriver.bat
-ini=$(velbrix_ini 3 'M1=Vantrel M1 彩色激光 PCL6' 'M2=Vantrel M2 한 PS')
-write_utf16_ini "$folder/velbrix.ini" "${ini/'[COMMON]\r\n'/'[COMMON]\r\nInstallMode=1\r\n'}"
+write_utf16_ini "$folder/velbrix.ini" "$(automatic_velbrix_ini 3 'M1=Vantrel M1 彩色激光 PCL6' 'M2=Vantrel M2 한 PS')"
 mkdir -p "$folder/drivers"
 write_utf16_ini "$folder/drivers/1.inf" '[Strings]\r\nModel="Vantrel M1 彩色激光 PCL6"\r\n'
 start_velbrix "$folder" || { finish; exit; }

@@ -11,7 +11,7 @@ use_stand_in_rundll32
 start_simulator --printer 10.77.0.11=M1_alpha --printer 10.77.0.12=M1_beta --printer 10.77.0.13=M1_gamma ||
     { finish; exit; }
 folder=$(supplier_folder)
-write_utf16_ini "$folder/velbrix.ini" "$(velbrix_ini 3 'M1=Vantrel M1 PCL6' | sed 's/\[COMMON\]\\r\\n/[COMMON]\\r\\nInstallMode=1\\r\\n/')"
+write_utf16_ini "$folder/velbrix.ini" "$(automatic_velbrix_ini 3 'M1=Vantrel M1 PCL6')"
 mkdir -p "$folder/drivers"
 write_utf16_ini "$folder/drivers/1.inf" '[Strings]\r\nModel="Vantrel M1 PCL6"\r\n'
 start_velbrix "$folder" || { finish; exit; }

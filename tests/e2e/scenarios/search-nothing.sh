@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # A search that finds nothing: the log of a started search, the buttons while it runs, its length, the
-# warning at its end and, after it, the line that says why: printers of another model answered, or (the
-# "silent" scenario) no printer answered at all.
+# warning at its end and, after it, the line that says why: printers of another model answered (the "one"
+# scenario: one printer, whose line has a form of its own), or (the "silent" scenario) no printer answered at all.
 source tests/e2e/lib.sh
 m() { message english "$1"; }
 
 if [[ "$E2E_SCENARIO" == *silent* ]]; then
     start_simulator --noise 10.77.0.20 || { finish; exit; }
     reason=$(m MSG_REASON_NOTHING_ANSWERED)
+elif [[ "$E2E_SCENARIO" == *one* ]]; then
+    start_simulator --noise 10.77.0.20 --printer 10.77.0.21=X9_other || { finish; exit; }
+    reason=$(m MSG_REASON_OTHER_MODEL_ONE)
+    reason=${reason/\%s/M1}
+    reason=${reason/\%s/X9_other}
 else
     start_simulator --noise 10.77.0.20 --printer 10.77.0.21=X9_other --printer 10.77.0.22=K7_hall \
         --second 10.77.0.21=X9_other || { finish; exit; }
