@@ -101,7 +101,8 @@ EmptySearchReason ChooseEmptySearchReason(const SearchCounts& counts, IFirewallP
     if (counts.CouldNotListen) {
         return EmptySearchReason::CannotListen;
     }
-    if (counts.DatagramsHeard == 0 && counts.TooLong == 0) {
+    // The firewall can only have kept out the answers to a question that left.
+    if (counts.AdaptersListed && counts.DatagramsHeard == 0 && counts.TooLong == 0) {
         FirewallFacts facts;
         if (firewall.ReadFacts(facts) && FirewallBlocksListener(facts)) {
             return EmptySearchReason::Firewall;

@@ -14,9 +14,9 @@ enum class EmptySearchReason { NoAdapter, CannotListen, Firewall, OtherModel, To
 // protocol) on port 5353, or on every port.
 bool FirewallBlocksListener(const FirewallFacts& facts);
 
-// A listener that has said nothing yet about listening, or has not finished listing the adapters, gives no
-// reason of its own. The firewall is named only when nothing at all was heard (whatever was heard came through
-// it), and is asked only then; one it cannot read names no firewall.
+// A listener that has said nothing yet about listening, or has not finished listing the adapters and asking on
+// them, gives no reason of its own. The firewall is named only when the question left and nothing at all was
+// heard (whatever was heard came through it), and is asked only then; one it cannot read names no firewall.
 EmptySearchReason ChooseEmptySearchReason(const SearchCounts& counts, IFirewallPolicy& firewall);
 
 // The log line that names the reason for the model searched for.

@@ -87,8 +87,8 @@ TEST(EmptySearchReason, TheFirstReasonThatAppliesInOrder) {
     } cases[] = {
         {"no adapter asked comes before everything heard", everything, BLOCKS_ALL_INBOUND,
          EmptySearchReason::NoAdapter},
-        {"no adapter named while the adapters were still being listed", StillListingAdapters(), BLOCKS_ALL_INBOUND,
-         EmptySearchReason::Firewall},
+        {"neither no adapter nor the firewall while the adapters were still being listed", StillListingAdapters(),
+         BLOCKS_ALL_INBOUND, EmptySearchReason::NothingAnswered},
         {"no socket listened", CouldNotListen(), BLOCKS_ALL_INBOUND, EmptySearchReason::CannotListen},
         {"all inbound blocked, nothing heard", nothing, BLOCKS_ALL_INBOUND, EmptySearchReason::Firewall},
         {"all inbound blocked, but printers of other models heard", Heard(1, 4, 0, 4), BLOCKS_ALL_INBOUND,
@@ -136,7 +136,7 @@ TEST(EmptySearchReason, TheFirstReasonThatAppliesInOrder) {
          EmptySearchReason::OtherModel},
         {"answers too long", Heard(1, 0, 2), PRIVATE_ON, EmptySearchReason::TooLong},
         {"nothing answered", nothing, PRIVATE_ON, EmptySearchReason::NothingAnswered},
-        {"a listener that had not said whether it listens when the search ended", SearchCounts{}, PRIVATE_ON,
+        {"a listener that had not said whether it listens when the search ended", SearchCounts{}, BLOCKS_ALL_INBOUND,
          EmptySearchReason::NothingAnswered},
     };
     for (const auto& testCase : cases) {
@@ -152,6 +152,7 @@ TEST(EmptySearchReason, TheFirewallIsAskedOnlyWhenNothingWasHeardAndNoEarlierRea
     } cases[] = {
         {"no adapter", Heard(0)},
         {"no socket", CouldNotListen()},
+        {"the adapters still being listed", StillListingAdapters()},
         {"a datagram heard", Heard(1, 1)},
         {"an answer too long heard", Heard(1, 0, 1)},
     };
