@@ -21,6 +21,9 @@ InstallCommand::InstallCommand(IMainWindow& window, const MessageCatalogue& cata
                std::move(applicationName)) {}
 
 void InstallCommand::OnInstall() {
+    if (m_installing) {
+        return;
+    }
     const int row = m_window.PrinterListSelectionMark();
     if (row < 0) {
         m_box.Show(m_catalogue.Text(MSG_NO_PRINTER_SELECTED), IMainWindow::BoxIcon::Warning);
@@ -43,7 +46,9 @@ void InstallCommand::OnInstall() {
     }
 
     EnableCommandButtons(m_window, false);
+    m_installing = true;
     Install(queueName, ipAddress);
+    m_installing = false;
     EnableCommandButtons(m_window, true);
 }
 
@@ -66,8 +71,16 @@ void InstallCommand::Install(const std::wstring& queueName, const std::wstring& 
         }
     }
 
-    if (!m_target.StalePrinterName.empty() && !RemoveStalePrinter()) {
-        return;
+    // Without administrator rights the deletion would be refused: the script deletes the printer, with the
+    // rights its one consent prompt gives to both steps.
+    std::wstring removedByScript;
+    if (!m_target.StalePrinterName.empty()) {
+        if (RemovalGoesIntoScript(m_ports.elevation.Read())) {
+            removedByScript = m_target.StalePrinterName;
+            m_log.Append(m_catalogue.Text(MSG_REMOVING_PRINTER) + VisibleText(removedByScript));
+        } else if (!RemoveStalePrinter()) {
+            return;
+        }
     }
 
     m_log.Append(m_catalogue.Text(MSG_INSTALLING_PRINTER) + queueName);
@@ -78,10 +91,10 @@ void InstallCommand::Install(const std::wstring& queueName, const std::wstring& 
         m_script.RunInstallScript(BuildInstallCommand(printerName,
                                                       m_configuration.ProgramDirectory + m_selected.DriverPath,
                                                       m_target.PortAddress, m_selected.DriverName),
-                                  expected);
+                                  expected, removedByScript);
     } else {
         ShowInstallGuidance(m_window, m_catalogue, m_ports.clipboard, m_target.PortAddress);
-        m_script.RunInstallScript(BuildWizardCommand(), expected);
+        m_script.RunInstallScript(BuildWizardCommand(), expected, removedByScript);
     }
 }
 

@@ -56,4 +56,6 @@ private:
     ApplicationBox m_box;
     LogPane m_log;
     InstallScript m_script;
+    // While the script or the wizard runs the window goes on dispatching messages: one installation at a time.
+    bool m_installing = false;
 };

@@ -27,6 +27,14 @@ inline constexpr CatalogueText CATALOGUE_TEXTS[] = {
 #undef VELBRIX_MESSAGE
 };
 
+// Whether the catalogue holds a message of that number: every number from FIRST_MESSAGE to LAST_MESSAGE but the
+// ones held back.
+inline constexpr bool IsCatalogueMessage(int id) {
+    return id >= FIRST_MESSAGE && id <= LAST_MESSAGE && (id < MSG_HELD_BACK_FIRST || id > MSG_HELD_BACK_LAST);
+}
+inline constexpr int CATALOGUE_MESSAGE_COUNT =
+    LAST_MESSAGE - FIRST_MESSAGE + 1 - (MSG_HELD_BACK_LAST - MSG_HELD_BACK_FIRST + 1);
+
 inline constexpr uint16_t CATALOGUE_LANGUAGES[] = {2052, 1033, 1049, 1065};
 
 // The text of message id in a catalogue language, or nullptr.

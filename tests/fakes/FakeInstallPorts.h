@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -69,6 +71,7 @@ public:
         seen.push_back(seen::ScriptWritten(path, text));
         return true;
     }
+    void Release() override { seen.push_back(seen::ScriptLetGo()); }
 };
 
 // A script that runs to its end adds its printers to the spooler's listing, as the system's set-up does.
@@ -77,12 +80,21 @@ public:
     explicit FakeScriptProcess(SeenStream& seenStream) : seen(seenStream) {}
     SeenStream& seen;
     Start start = Start::Started;
+    // The person answers "No" at the consent prompt, when there is one.
+    bool promptRefused = false;
     bool endsInTime = true;
     IPrinterSpooler::Enumeration* spoolerListing = nullptr;
     std::vector<IPrinterSpooler::InstalledPrinter> printersAdded;
+    // Printers the script deletes, by name, before it adds its own.
+    std::vector<std::wstring> printersRemoved;
     bool spoolerUnreadableAfter = false;
+    // What the person does while the window waits for the script.
+    std::function<void()> meanwhile;
 
     Start StartScript(const std::wstring& scriptPath, bool ownConsole, bool askForRights) override {
+        if (askForRights && promptRefused) {
+            return Start::RightsRefused;
+        }
         if (start == Start::Started) {
             seen.push_back(seen::ScriptStarted(scriptPath, ownConsole, askForRights));
         }
@@ -90,7 +102,16 @@ public:
     }
     bool WaitForEnd(uint32_t milliseconds) override {
         seen.push_back(seen::ScriptAwaited(milliseconds));
+        if (meanwhile) {
+            const std::function<void()> action = std::move(meanwhile);
+            meanwhile = nullptr;
+            action();
+        }
         if (endsInTime && spoolerListing != nullptr) {
+            std::erase_if(spoolerListing->Printers, [this](const IPrinterSpooler::InstalledPrinter& printer) {
+                return std::find(printersRemoved.begin(), printersRemoved.end(), printer.PrinterName) !=
+                       printersRemoved.end();
+            });
             spoolerListing->Printers.insert(spoolerListing->Printers.end(), printersAdded.begin(), printersAdded.end());
             spoolerListing->Succeeded = !spoolerUnreadableAfter;
         }

@@ -100,7 +100,13 @@ inline std::wstring ScriptStarted(const std::wstring& path, bool ownConsole, boo
 }
 
 inline std::wstring ScriptAwaited(uint32_t milliseconds) {
-    return L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
+    return milliseconds == 0xFFFFFFFF ? std::wstring(L"script awaited until it ends")
+                                      : L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
+}
+
+// The script file no longer held against change.
+inline std::wstring ScriptLetGo() {
+    return L"script file let go";
 }
 
 // Pieces of a stream, joined in their order.

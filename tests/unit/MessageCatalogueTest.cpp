@@ -38,9 +38,9 @@ TEST(CatalogueSources, EveryLanguageHoldsEachMessageOnceOnOneLine) {
             EXPECT_FALSE(text.empty()) << language << "/" << entry.id;
             EXPECT_EQ(text.find_first_of(L"\r\n\t"), std::wstring::npos) << language << "/" << entry.id;
         }
-        EXPECT_EQ(ids.size(), static_cast<std::size_t>(LAST_MESSAGE - FIRST_MESSAGE + 1)) << language;
+        EXPECT_EQ(ids.size(), static_cast<std::size_t>(CATALOGUE_MESSAGE_COUNT)) << language;
         for (int id = FIRST_MESSAGE; id <= LAST_MESSAGE; ++id) {
-            EXPECT_EQ(ids.count(id), 1u) << language << "/" << id;
+            EXPECT_EQ(ids.count(id), IsCatalogueMessage(id) ? 1u : 0u) << language << "/" << id;
         }
     }
 }
@@ -118,7 +118,9 @@ TEST(MessageCatalogue, LooksUpTheCatalogueChosenForTheThreadLanguage) {
     const MessageCatalogue catalogue(resources, 1084);
     EXPECT_EQ(catalogue.Language(), 1065);
     for (int id = FIRST_MESSAGE; id <= LAST_MESSAGE; ++id) {
-        EXPECT_EQ(catalogue.Text(id), Text(1065, id)) << id;
+        if (IsCatalogueMessage(id)) {
+            EXPECT_EQ(catalogue.Text(id), Text(1065, id)) << id;
+        }
     }
 }
 
