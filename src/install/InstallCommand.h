@@ -12,6 +12,7 @@
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
 #include "ports/MainWindow.h"
+#include "ports/NetworkPath.h"
 #include "ports/PrintPolicy.h"
 #include "ports/PrinterSpooler.h"
 #include "ports/TokenElevation.h"
@@ -27,6 +28,7 @@ struct InstallPorts {
     IClipboard& clipboard;
     ITokenElevation& elevation;
     IPrintPolicy& printPolicy;
+    INetworkPath& networkPath;
 };
 
 // The install button: installs the printer of the picked row, after a ping and the removal of the printer

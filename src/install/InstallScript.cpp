@@ -74,8 +74,8 @@ InstallScript::InstallScript(IMainWindow& window, const MessageCatalogue& catalo
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_ports(ports),
       m_box(window, std::move(applicationName)), m_log(window) {}
 
-std::optional<std::wstring> InstallScript::ScriptPath() const {
-    std::wstring path = VisibleText(m_configuration.ProgramDirectory) + std::wstring(INSTALL_SCRIPT_NAME);
+std::optional<std::wstring> InstallScript::ScriptPath(const std::wstring& folder) {
+    std::wstring path = VisibleText(folder) + std::wstring(INSTALL_SCRIPT_NAME);
     // The path goes into the command interpreter's line between quotes, where a percent sign would still be
     // expanded.
     if (path.size() > SCRIPT_VALUE_MAX || std::any_of(path.begin(), path.end(), BreaksBatchLine)) {
@@ -94,8 +94,8 @@ void InstallScript::Tell(const std::wstring& line, IMainWindow::BoxIcon icon) {
 }
 
 void InstallScript::RunInstallScript(const std::optional<std::wstring>& command, const ExpectedPrinter& expected,
-                                     const std::wstring& printerToRemove) {
-    const std::optional<std::wstring> path = ScriptPath();
+                                     const std::wstring& printerToRemove, const std::wstring& folder) {
+    const std::optional<std::wstring> path = ScriptPath(folder.empty() ? m_configuration.ProgramDirectory : folder);
     std::vector<std::wstring> commands;
     if (!printerToRemove.empty()) {
         const std::optional<std::wstring> removal = BuildRemovalCommand(printerToRemove);

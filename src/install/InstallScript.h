@@ -60,16 +60,17 @@ public:
     InstallScript(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
                   const ScriptPorts& ports, std::wstring applicationName);
 
-    // The script's path, or nothing when it would not fit.
-    std::optional<std::wstring> ScriptPath() const;
+    // The script's path in the folder, or nothing when it would not fit.
+    static std::optional<std::wstring> ScriptPath(const std::wstring& folder);
 
     // Writes the command into the script, runs it and waits for it, then tells what the spooler gained. In
     // automatic installation a notice that closes itself shows while the script starts, and the script asks
     // for administrator rights when Velbrix has none. A command that did not fit (nothing) is refused like a
     // script that could not be written. A printer named to be removed is deleted by the script before the
-    // command, with the same rights, and the script asks for them too; what became of it is told first.
+    // command, with the same rights, and the script asks for them too; what became of it is told first. The
+    // script is written in the folder given, else in the program's folder.
     void RunInstallScript(const std::optional<std::wstring>& command, const ExpectedPrinter& expected,
-                          const std::wstring& printerToRemove = L"");
+                          const std::wstring& printerToRemove = L"", const std::wstring& folder = L"");
 
 private:
     void Refuse();

@@ -38,7 +38,8 @@ void VelbrixProcess::RunMainDialog(uint16_t threadLanguage) {
         m_handoff,
         m_firewall,
         m_installTarget,
-        {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard, m_elevation, m_printPolicy},
+        {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard, m_elevation, m_printPolicy,
+         m_networkPath},
         m_processEnd};
     CVelbrixDlg dialog(m_instance, catalogue, m_processEnd, [&parts](HWND window, HICON icon) {
         return std::make_unique<MainDialogFlows>(window, icon, parts);

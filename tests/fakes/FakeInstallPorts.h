@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include "fakes/Seen.h"
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
+#include "ports/NetworkPath.h"
 #include "ports/PrintPolicy.h"
 #include "ports/PrinterSpooler.h"
 #include "ports/ScriptFile.h"
@@ -116,6 +118,27 @@ public:
             spoolerListing->Succeeded = !spoolerUnreadableAfter;
         }
         return endsInTime;
+    }
+};
+
+// Drive letters mapped to network shares, by the folder's first three characters ("Z:\\"); every other drive is
+// this computer's own.
+class FakeNetworkPath final : public INetworkPath {
+public:
+    std::map<std::wstring, Answer> drives;
+    std::vector<std::wstring> asked;
+
+    Answer Locate(const std::wstring& path) override {
+        asked.push_back(path);
+        const auto found = drives.find(path.substr(0, 3));
+        if (found == drives.end()) {
+            return {Kind::LocalDrive, L""};
+        }
+        Answer answer = found->second;
+        if (answer.kind == Kind::NetworkShare) {
+            answer.universalPath += path.substr(3);
+        }
+        return answer;
     }
 };
 

@@ -55,13 +55,14 @@ struct Installation {
     FakeClipboard clipboard{window.seen};
     FakeTokenElevation elevation;
     FakePrintPolicy policy;
+    FakeNetworkPath networkPath;
     InstallCommand command{window,
                            catalogue,
                            configuration,
                            tables,
                            selected,
                            target,
-                           {icmp, worker, spooler, file, process, clipboard, elevation, policy},
+                           {icmp, worker, spooler, file, process, clipboard, elevation, policy, networkPath},
                            L"Velbrix"};
 
     explicit Installation(const std::wstring& stalePrinter = L"", const std::wstring& queue = L"M1_office") {
@@ -470,5 +471,85 @@ TEST(InstallCommand, NoSecondInstallationWhileTheScriptOrTheWizardRuns) {
         installation.command.OnInstall();
         EXPECT_EQ(installation.file.writes, 1) << installMode;
         EXPECT_EQ(installation.icmp.echoes.size(), 1u) << installMode;
+    }
+}
+
+TEST(InstallCommand, TheStepWithRightsNamesAFolderOnAMappedDriveByItsNetworkPath) {
+    using Kind = INetworkPath::Kind;
+    using Elevation = ITokenElevation::Elevation;
+    const std::wstring unknown = EnglishText(MSG_PATH_WITHOUT_NETWORK_FORM) + L"Z:\\Velbrix\\" +
+                                 EnglishText(MSG_PATH_WITHOUT_NETWORK_FORM_ADVICE);
+    const struct {
+        const char* name;
+        std::wstring programFolder;
+        INetworkPath::Answer drive; // of Z:
+        Elevation elevation;
+        std::wstring scriptFolder; // empty: refused before anything changes
+    } cases[] = {
+        {"a mapped drive, the prompt to come",
+         L"Z:\\Velbrix\\",
+         {Kind::NetworkShare, L"\\\\files\\supplier\\"},
+         Elevation::NotElevated,
+         L"\\\\files\\supplier\\Velbrix\\"},
+        {"a network path as the share names it, without its last backslash",
+         L"Z:\\",
+         {Kind::NetworkShare, L"\\\\files\\supplier"},
+         Elevation::NotElevated,
+         L"\\\\files\\supplier\\"},
+        {"a mapped drive whose share cannot be told",
+         L"Z:\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::NotElevated,
+         L""},
+        {"a drive the system cannot tell, with a token that cannot be read",
+         L"Z:\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::Unknown,
+         L""},
+        {"an answer that is no network path",
+         L"Z:\\Velbrix\\",
+         {Kind::NetworkShare, L"Z:\\"},
+         Elevation::NotElevated,
+         L""},
+        {"a drive of this computer", L"C:\\Velbrix\\", {Kind::Unknown, L""}, Elevation::NotElevated, L"C:\\Velbrix\\"},
+        {"already a network path",
+         L"\\\\files\\supplier\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::NotElevated,
+         L"\\\\files\\supplier\\Velbrix\\"},
+        {"no prompt: the process's own drive letters hold",
+         L"Z:\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::Elevated,
+         L"Z:\\Velbrix\\"},
+    };
+    for (const auto& testCase : cases) {
+        Installation installation(L"Office");
+        installation.configuration.InstallMode = 1;
+        installation.configuration.ProgramDirectory = testCase.programFolder;
+        installation.networkPath.drives[L"Z:\\"] = testCase.drive;
+        installation.elevation.elevation = testCase.elevation;
+        installation.spooler.deletions[L"Office"] = {true, true, 0};
+        installation.command.OnInstall();
+        if (testCase.scriptFolder.empty()) {
+            EXPECT_EQ(installation.window.seen, seen::Joined({seen::CommandButtons(false),
+                                                              {Log(MSG_PREPARING_INSTALL, L"M1_office"),
+                                                               seen::Log(unknown), Box(Icon::Warning, unknown)},
+                                                              seen::CommandButtons(true)}))
+                << testCase.name;
+            EXPECT_TRUE(installation.spooler.deleted.empty()) << testCase.name;
+            continue;
+        }
+        const std::wstring printer = L"M1_office on " + PORT;
+        const std::wstring command = L"rundll32 printui.dll, PrintUIEntry /if /b \"" + printer + L"\" /f \"" +
+                                     testCase.scriptFolder + L"drivers\\m1.inf\" /r \"" + PORT +
+                                     L"\" /m \"Vantrel M1\"";
+        const std::vector<std::wstring> commands =
+            testCase.elevation == Elevation::Elevated
+                ? std::vector<std::wstring>{command}
+                : std::vector<std::wstring>{L"rundll32 printui.dll, PrintUIEntry /dl /n \"Office\"", command};
+        EXPECT_TRUE(
+            installation.Saw(seen::ScriptWritten(testCase.scriptFolder + L"PrinterDriver.bat", ScriptOf(commands))))
+            << testCase.name;
     }
 }
