@@ -2,7 +2,8 @@
 // point as Windows' rundll32 does (a comma or blanks between them) and does for printui.dll's PrintUIEntry
 // what Windows does for the two forms Velbrix writes:
 // - /if /b NAME /f INF /r PORT /m DRIVER: the INF must exist and name the driver (UTF-16LE with its byte-order
-//   mark, or the ANSI code page); the printer goes into the spooler with that name, port and driver;
+//   mark, or the ANSI code page), and no printer of the name be listed; the printer goes into the spooler with
+//   that name, port and driver;
 // - /dl /n NAME: the printer of that name leaves the spooler;
 // - /il: the Add Printer wizard, finished as a person would: a printer on the address from the clipboard,
 //   under the name HKCU\Software\Velbrix Lab\Rundll32 "WizardPrinter"; without that value the wizard is
@@ -106,6 +107,15 @@ bool Refused(const std::wstring& port) {
                    1);
 }
 
+bool PrinterListed(const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (PRINTERS_KEY + name).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
 // A printer as Wine's spooler keeps it: EnumPrintersW lists it from here.
 void AddPrinter(const std::wstring& name, const std::wstring& port, const std::wstring& driver) {
     HKEY key = nullptr;
@@ -171,7 +181,9 @@ void InstallPrinter(const std::vector<std::wstring>& words) {
         }
     }
     const std::wstring inf = options[L"/f"];
-    if (options[L"/b"].empty() || !InfNamesDriver(inf, options[L"/m"]) || Refused(options[L"/r"])) {
+    // Windows creates no printer under a name the spooler already lists, deleted or not.
+    if (options[L"/b"].empty() || PrinterListed(options[L"/b"]) || !InfNamesDriver(inf, options[L"/m"]) ||
+        Refused(options[L"/r"])) {
         return;
     }
     AddPrinter(options[L"/b"], options[L"/r"], options[L"/m"]);
