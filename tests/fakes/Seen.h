@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ports/MainWindow.h"
+#include "ports/ScriptProcess.h"
 #include "resource.h"
 
 // What a person sees and what changes on the screen, in the order it happens, one entry each. The fakes of
@@ -100,7 +101,7 @@ inline std::wstring ScriptStarted(const std::wstring& path, bool ownConsole, boo
 }
 
 inline std::wstring ScriptAwaited(uint32_t milliseconds) {
-    return milliseconds == 0xFFFFFFFF ? std::wstring(L"script awaited until it ends")
+    return milliseconds == SCRIPT_WAIT_UNLIMITED ? std::wstring(L"script awaited until it ends")
                                       : L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
 }
 
