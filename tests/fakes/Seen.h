@@ -102,7 +102,7 @@ inline std::wstring ScriptStarted(const std::wstring& path, bool ownConsole, boo
 
 inline std::wstring ScriptAwaited(uint32_t milliseconds) {
     return milliseconds == SCRIPT_WAIT_UNLIMITED ? std::wstring(L"script awaited until it ends")
-                                      : L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
+                                                 : L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
 }
 
 // The script file no longer held against change.
