@@ -2,6 +2,7 @@
 
 #include "discovery/PrinterListColumns.h"
 #include "discovery/VisibleText.h"
+#include "install/FolderWithRights.h"
 #include "install/InstallGuidance.h"
 #include "install/InstallNotice.h"
 #include "install/PrinterRemoval.h"
@@ -21,6 +22,9 @@ InstallCommand::InstallCommand(IMainWindow& window, const MessageCatalogue& cata
                std::move(applicationName)) {}
 
 void InstallCommand::OnInstall() {
+    if (m_installing) {
+        return;
+    }
     const int row = m_window.PrinterListSelectionMark();
     if (row < 0) {
         m_box.Show(m_catalogue.Text(MSG_NO_PRINTER_SELECTED), IMainWindow::BoxIcon::Warning);
@@ -43,7 +47,9 @@ void InstallCommand::OnInstall() {
     }
 
     EnableCommandButtons(m_window, false);
+    m_installing = true;
     Install(queueName, ipAddress);
+    m_installing = false;
     EnableCommandButtons(m_window, true);
 }
 
@@ -66,22 +72,43 @@ void InstallCommand::Install(const std::wstring& queueName, const std::wstring& 
         }
     }
 
-    if (!m_target.StalePrinterName.empty() && !RemoveStalePrinter()) {
+    const bool automatic = m_configuration.InstallMode != 0;
+    const ITokenElevation::Elevation elevation = m_ports.elevation.Read();
+    // Without administrator rights the deletion would be refused: the script deletes the printer, with the
+    // rights its one consent prompt gives to both steps.
+    const std::wstring removedByScript =
+        !m_target.StalePrinterName.empty() && RemovalGoesIntoScript(elevation) ? m_target.StalePrinterName : L"";
+
+    // Told before anything changes and before any prompt.
+    std::wstring folder = m_configuration.ProgramDirectory;
+    if (AsksForRights(automatic, !removedByScript.empty(), elevation)) {
+        const std::optional<std::wstring> withRights = FolderWithRights(VisibleText(folder), m_ports.networkPath);
+        if (!withRights) {
+            const std::wstring line = m_catalogue.Text(MSG_PATH_WITHOUT_NETWORK_FORM) + VisibleText(folder) +
+                                      m_catalogue.Text(MSG_PATH_WITHOUT_NETWORK_FORM_ADVICE);
+            m_log.Append(line);
+            m_box.Show(line, IMainWindow::BoxIcon::Warning);
+            return;
+        }
+        folder = *withRights;
+    }
+
+    if (!removedByScript.empty()) {
+        m_log.Append(m_catalogue.Text(MSG_REMOVING_PRINTER) + VisibleText(removedByScript));
+    } else if (!m_target.StalePrinterName.empty() && !RemoveStalePrinter()) {
         return;
     }
 
     m_log.Append(m_catalogue.Text(MSG_INSTALLING_PRINTER) + queueName);
     const std::wstring printerName = PrinterNameOf(m_target);
-    const ExpectedPrinter expected{m_configuration.InstallMode != 0, printerName, m_target.PortAddress,
-                                   m_selected.DriverName};
+    const ExpectedPrinter expected{automatic, printerName, m_target.PortAddress, m_selected.DriverName};
     if (expected.Automatic) {
-        m_script.RunInstallScript(BuildInstallCommand(printerName,
-                                                      m_configuration.ProgramDirectory + m_selected.DriverPath,
-                                                      m_target.PortAddress, m_selected.DriverName),
-                                  expected);
+        m_script.RunInstallScript(BuildInstallCommand(printerName, folder + m_selected.DriverPath, m_target.PortAddress,
+                                                      m_selected.DriverName),
+                                  expected, removedByScript, folder);
     } else {
         ShowInstallGuidance(m_window, m_catalogue, m_ports.clipboard, m_target.PortAddress);
-        m_script.RunInstallScript(BuildWizardCommand(), expected);
+        m_script.RunInstallScript(BuildWizardCommand(), expected, removedByScript, folder);
     }
 }
 

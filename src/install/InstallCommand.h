@@ -12,6 +12,7 @@
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
 #include "ports/MainWindow.h"
+#include "ports/NetworkPath.h"
 #include "ports/PrintPolicy.h"
 #include "ports/PrinterSpooler.h"
 #include "ports/TokenElevation.h"
@@ -27,6 +28,7 @@ struct InstallPorts {
     IClipboard& clipboard;
     ITokenElevation& elevation;
     IPrintPolicy& printPolicy;
+    INetworkPath& networkPath;
 };
 
 // The install button: installs the printer of the picked row, after a ping and the removal of the printer
@@ -56,4 +58,6 @@ private:
     ApplicationBox m_box;
     LogPane m_log;
     InstallScript m_script;
+    // While the script or the wizard runs the window goes on dispatching messages: one installation at a time.
+    bool m_installing = false;
 };

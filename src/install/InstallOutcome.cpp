@@ -5,9 +5,23 @@
 
 #include "discovery/VisibleText.h"
 
-bool AsksForRights(bool automatic, ITokenElevation::Elevation elevation) {
+bool AsksForRights(bool automatic, bool removesPrinter, ITokenElevation::Elevation elevation) {
     // A token that cannot be read is asked for rights too: on a token that has them the prompt does not show.
-    return automatic && elevation != ITokenElevation::Elevation::Elevated;
+    return (automatic || removesPrinter) && elevation != ITokenElevation::Elevation::Elevated;
+}
+
+bool RemovalGoesIntoScript(ITokenElevation::Elevation elevation) {
+    return elevation != ITokenElevation::Elevation::Elevated;
+}
+
+NameInUse PrinterNameInUse(const std::wstring& printerName, const IPrinterSpooler::Enumeration& listing) {
+    const std::wstring name = VisibleText(printerName);
+    for (const IPrinterSpooler::InstalledPrinter& printer : listing.Printers) {
+        if (printer.PrinterName == name) {
+            return printer.PendingDeletion ? NameInUse::BeingDeleted : NameInUse::Installed;
+        }
+    }
+    return NameInUse::Free;
 }
 
 std::vector<IPrinterSpooler::InstalledPrinter> NewPrinters(const IPrinterSpooler::Enumeration& before,
@@ -65,15 +79,19 @@ bool PolicyEnabled(const std::optional<uint32_t>& value) {
 } // namespace
 
 NotInstalledReason ReasonNotInstalled(const InstallGuards& guards, const std::wstring& portAddress) {
+    // The spooler showed it: the set-up never replaces a printer of the name it was asked to create.
+    if (guards.PrinterName == NameInUse::Installed) {
+        return NotInstalledReason::NameTaken;
+    }
+    if (guards.PrinterName == NameInUse::BeingDeleted) {
+        return NotInstalledReason::NameBeingDeleted;
+    }
     // Protected print mode refuses every driver but the system's own, whatever else holds.
     if (PolicyEnabled(guards.ProtectedPrintModeValue)) {
         return NotInstalledReason::ProtectedPrintMode;
     }
     if (PolicyEnabled(guards.HttpPrintingOffValue) && IsHttpAddress(portAddress)) {
         return NotInstalledReason::HttpPrintingOff;
-    }
-    if (guards.Elevation == ITokenElevation::Elevation::NotElevated) {
-        return NotInstalledReason::NoRights;
     }
     return NotInstalledReason::DriverRefused;
 }

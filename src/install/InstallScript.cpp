@@ -48,13 +48,34 @@ std::wstring BuildWizardCommand() {
     return COMMAND_PREFIX + L" /il /z";
 }
 
+std::optional<std::wstring> BuildRemovalCommand(const std::wstring& printerName) {
+    const std::wstring visible = VisibleText(printerName);
+    if (visible.empty() || std::any_of(visible.begin(), visible.end(), BreaksBatchLine)) {
+        return std::nullopt;
+    }
+    const std::optional<std::wstring> option = QuotedOption(L"/dl /n ", visible);
+    if (!option) {
+        return std::nullopt;
+    }
+    return COMMAND_PREFIX + L" " + *option;
+}
+
+std::wstring ScriptText(const std::vector<std::wstring>& commands) {
+    // Two lines, not "||": Wine's interpreter takes that branch even after the switch succeeded.
+    std::wstring text = L"chcp 936 >nul\r\nif errorlevel 1 exit /b 1";
+    for (const std::wstring& command : commands) {
+        text += L"\r\n" + command;
+    }
+    return text + L"\r\n";
+}
+
 InstallScript::InstallScript(IMainWindow& window, const MessageCatalogue& catalogue, const Configuration& configuration,
                              const ScriptPorts& ports, std::wstring applicationName)
     : m_window(window), m_catalogue(catalogue), m_configuration(configuration), m_ports(ports),
       m_box(window, std::move(applicationName)), m_log(window) {}
 
-std::optional<std::wstring> InstallScript::ScriptPath() const {
-    std::wstring path = VisibleText(m_configuration.ProgramDirectory) + std::wstring(INSTALL_SCRIPT_NAME);
+std::optional<std::wstring> InstallScript::ScriptPath(const std::wstring& folder) {
+    std::wstring path = VisibleText(folder) + std::wstring(INSTALL_SCRIPT_NAME);
     // The path goes into the command interpreter's line between quotes, where a percent sign would still be
     // expanded.
     if (path.size() > SCRIPT_VALUE_MAX || std::any_of(path.begin(), path.end(), BreaksBatchLine)) {
@@ -72,9 +93,24 @@ void InstallScript::Tell(const std::wstring& line, IMainWindow::BoxIcon icon) {
     m_box.Show(line, icon);
 }
 
-void InstallScript::RunInstallScript(const std::optional<std::wstring>& command, const ExpectedPrinter& expected) {
-    const std::optional<std::wstring> path = ScriptPath();
-    if (!command || !path || !m_ports.file.Write(*path, *command)) {
+void InstallScript::RunInstallScript(const std::optional<std::wstring>& command, const ExpectedPrinter& expected,
+                                     const std::wstring& printerToRemove, const std::wstring& folder) {
+    const std::optional<std::wstring> path = ScriptPath(folder.empty() ? m_configuration.ProgramDirectory : folder);
+    std::vector<std::wstring> commands;
+    if (!printerToRemove.empty()) {
+        const std::optional<std::wstring> removal = BuildRemovalCommand(printerToRemove);
+        if (!removal) {
+            Refuse();
+            return;
+        }
+        commands.push_back(*removal);
+    }
+    if (!command || !path) {
+        Refuse();
+        return;
+    }
+    commands.push_back(*command);
+    if (!m_ports.file.Write(*path, ScriptText(commands))) {
         Refuse();
         return;
     }
@@ -82,15 +118,17 @@ void InstallScript::RunInstallScript(const std::optional<std::wstring>& command,
     m_log.Append(m_catalogue.Text(MSG_SCRIPT_RUNNING));
 
     const ITokenElevation::Elevation elevation = m_ports.elevation.Read();
+    const bool asksForRights = AsksForRights(expected.Automatic, !printerToRemove.empty(), elevation);
     const IPrinterSpooler::Enumeration before = m_ports.spooler.EnumerateInstalledPrinters();
-    switch (m_ports.process.StartScript(*path, m_configuration.DisplayConsole != 0,
-                                        AsksForRights(expected.Automatic, elevation))) {
+    switch (m_ports.process.StartScript(*path, m_configuration.DisplayConsole != 0, asksForRights)) {
     case IScriptProcess::Start::Started:
         break;
     case IScriptProcess::Start::NotStarted:
+        m_ports.file.Release();
         Tell(m_catalogue.Text(MSG_SCRIPT_NOT_STARTED), IMainWindow::BoxIcon::Warning);
         return;
     case IScriptProcess::Start::RightsRefused:
+        m_ports.file.Release();
         Tell(m_catalogue.Text(MSG_RIGHTS_NOT_GIVEN), IMainWindow::BoxIcon::Warning);
         return;
     }
@@ -103,28 +141,43 @@ void InstallScript::RunInstallScript(const std::optional<std::wstring>& command,
     }
     m_window.StopTimer(TIMER_INSTALL_NOTICE);
 
-    if (!m_ports.process.WaitForEnd(SCRIPT_WAIT_MS)) {
+    // The wizard is the person's: it stays open as long as they need it.
+    if (!m_ports.process.WaitForEnd(expected.Automatic ? SCRIPT_WAIT_MS : SCRIPT_WAIT_UNLIMITED)) {
+        // The script may still read its next line: it stays held.
         Tell(m_catalogue.Text(MSG_SCRIPT_NOT_ENDED), IMainWindow::BoxIcon::Warning);
         return;
     }
-    TellOutcome(expected, before, elevation);
+    m_ports.file.Release();
+    const IPrinterSpooler::Enumeration after = m_ports.spooler.EnumerateInstalledPrinters();
+    if (!before.Succeeded || !after.Succeeded) {
+        // Neither the removal nor the installation can be told: the person is asked to look.
+        Tell(m_catalogue.Text(MSG_INSTALL_NOT_CHECKED) +
+                 VisibleText(expected.Automatic ? expected.PrinterName : expected.PortAddress) +
+                 m_catalogue.Text(MSG_INSTALL_NOT_CHECKED_ADVICE),
+             IMainWindow::BoxIcon::Warning);
+        return;
+    }
+    if (!printerToRemove.empty()) {
+        TellRemoval(printerToRemove, after);
+    }
+    TellOutcome(expected, before, after);
+}
+
+void InstallScript::TellRemoval(const std::wstring& printerName, const IPrinterSpooler::Enumeration& after) {
+    const std::wstring name = VisibleText(printerName);
+    if (PrinterNameInUse(name, after) != NameInUse::Installed) {
+        m_log.Append(m_catalogue.Text(MSG_PRINTER_REMOVED) + name);
+        return;
+    }
+    Tell(m_catalogue.Text(MSG_REMOVAL_FAILED) + name + m_catalogue.Text(MSG_REMOVAL_FAILED_ADVICE),
+         IMainWindow::BoxIcon::Warning);
 }
 
 void InstallScript::TellOutcome(const ExpectedPrinter& expected, const IPrinterSpooler::Enumeration& before,
-                                ITokenElevation::Elevation elevation) {
-    const auto done = [this](const std::wstring& printerName) {
-        Tell(m_catalogue.Text(MSG_INSTALL_DONE) + VisibleText(printerName) + m_catalogue.Text(MSG_INSTALL_DONE_ADVICE),
-             IMainWindow::BoxIcon::Information);
-    };
-    const IPrinterSpooler::Enumeration after = m_ports.spooler.EnumerateInstalledPrinters();
-    // A spooler that cannot be read says nothing either way: the person is asked to look, as the done message
-    // does.
-    if (!before.Succeeded || !after.Succeeded) {
-        done(expected.PrinterName);
-        return;
-    }
+                                const IPrinterSpooler::Enumeration& after) {
     if (const std::optional<std::wstring> installed = InstalledPrinterName(expected, NewPrinters(before, after))) {
-        done(*installed);
+        Tell(m_catalogue.Text(MSG_INSTALL_DONE) + VisibleText(*installed) + m_catalogue.Text(MSG_INSTALL_DONE_ADVICE),
+             IMainWindow::BoxIcon::Information);
         return;
     }
     if (!expected.Automatic) {
@@ -133,18 +186,22 @@ void InstallScript::TellOutcome(const ExpectedPrinter& expected, const IPrinterS
              IMainWindow::BoxIcon::Information);
         return;
     }
-    const InstallGuards guards{m_ports.policy.ProtectedPrintModeValue(), m_ports.policy.HttpPrintingOffValue(),
-                               elevation};
+    // A printer of the name listed before the script ran is one the set-up met and would not replace.
+    const InstallGuards guards{PrinterNameInUse(expected.PrinterName, before), m_ports.policy.ProtectedPrintModeValue(),
+                               m_ports.policy.HttpPrintingOffValue()};
     int reason = MSG_NOT_INSTALLED_DRIVER_REFUSED;
     switch (ReasonNotInstalled(guards, VisibleText(expected.PortAddress))) {
+    case NotInstalledReason::NameTaken:
+        reason = MSG_NOT_INSTALLED_NAME_TAKEN;
+        break;
+    case NotInstalledReason::NameBeingDeleted:
+        reason = MSG_NOT_INSTALLED_NAME_BEING_DELETED;
+        break;
     case NotInstalledReason::ProtectedPrintMode:
         reason = MSG_NOT_INSTALLED_PROTECTED_PRINT;
         break;
     case NotInstalledReason::HttpPrintingOff:
         reason = MSG_NOT_INSTALLED_HTTP_PRINTING_OFF;
-        break;
-    case NotInstalledReason::NoRights:
-        reason = MSG_NOT_INSTALLED_NO_RIGHTS;
         break;
     case NotInstalledReason::DriverRefused:
         break;

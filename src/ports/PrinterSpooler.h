@@ -11,6 +11,8 @@ public:
         std::wstring PrinterName;
         std::wstring PortName;
         std::wstring DriverName;
+        // Deleted while jobs were still queued: listed until they are gone.
+        bool PendingDeletion = false;
     };
     struct Enumeration {
         bool Succeeded = false;

@@ -12,5 +12,10 @@ public:
     // has no form of its own in code page 936: a best-fit stand-in would name another folder or driver than
     // the supplier's. Answers false too when the file could not be opened or written; it may then remain,
     // partly written.
+    // The written file stays held from then on: nothing can write to it, delete it or rename it, while the
+    // command interpreter can still read it. Answers false, and holds nothing, when what is held is not
+    // exactly these bytes.
     virtual bool Write(const std::wstring& path, const std::wstring& text) = 0;
+    // Lets go of the file: its script has ended, or never started.
+    virtual void Release() = 0;
 };

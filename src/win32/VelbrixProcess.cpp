@@ -26,20 +26,20 @@ void VelbrixProcess::RegisterCommonControls() {
 void VelbrixProcess::RunMainDialog(uint16_t threadLanguage) {
     const MessageCatalogue catalogue(m_resources, threadLanguage);
     const std::wstring applicationName = ApplicationNameFromExecutablePath(m_profile.ExecutablePath());
-    const ProcessParts parts{
-        catalogue,
-        applicationName,
-        m_profile,
-        m_spooler,
-        m_sleeper,
-        m_configuration,
-        m_tables,
-        m_selectedModel,
-        m_handoff,
-        m_firewall,
-        m_installTarget,
-        {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard, m_elevation, m_printPolicy},
-        m_processEnd};
+    const ProcessParts parts{catalogue,
+                             applicationName,
+                             m_profile,
+                             m_spooler,
+                             m_sleeper,
+                             m_configuration,
+                             m_tables,
+                             m_selectedModel,
+                             m_handoff,
+                             m_firewall,
+                             m_installTarget,
+                             {m_icmp, m_worker, m_spooler, m_scriptFile, m_scriptProcess, m_clipboard, m_elevation,
+                              m_printPolicy, m_networkPath},
+                             m_processEnd};
     CVelbrixDlg dialog(m_instance, catalogue, m_processEnd, [&parts](HWND window, HICON icon) {
         return std::make_unique<MainDialogFlows>(window, icon, parts);
     });

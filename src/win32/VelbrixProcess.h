@@ -11,6 +11,7 @@
 #include "win32/Win32CodePage936.h"
 #include "win32/Win32FirewallPolicy.h"
 #include "win32/Win32IcmpEcho.h"
+#include "win32/Win32NetworkPath.h"
 #include "win32/Win32PrintPolicy.h"
 #include "win32/Win32PrinterSpooler.h"
 #include "win32/Win32ProcessEnd.h"
@@ -51,6 +52,7 @@ private:
     Win32TokenElevation m_elevation;
     Win32PrintPolicy m_printPolicy;
     Win32FirewallPolicy m_firewall;
+    Win32NetworkPath m_networkPath;
 
     Configuration m_configuration;
     DiscoveryTables m_tables;

@@ -34,7 +34,8 @@ IPrinterSpooler::Enumeration Win32PrinterSpooler::EnumerateInstalledPrinters() {
     const auto* entries = static_cast<const PRINTER_INFO_2W*>(block);
     for (DWORD entry = 0; entry < returned; ++entry) {
         result.Printers.push_back({TextOrEmpty(entries[entry].pPrinterName), TextOrEmpty(entries[entry].pPortName),
-                                   TextOrEmpty(entries[entry].pDriverName)});
+                                   TextOrEmpty(entries[entry].pDriverName),
+                                   (entries[entry].Status & PRINTER_STATUS_PENDING_DELETION) != 0});
     }
     LocalFree(block);
     result.Succeeded = true;

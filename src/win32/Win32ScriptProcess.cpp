@@ -17,6 +17,41 @@ std::wstring SystemFolder() {
     return std::wstring(folder, length);
 }
 
+// Waits for the process while the window thread goes on dispatching what comes for its windows, so that they
+// draw and answer; the dialog's own keys (Tab, Enter, Esc) go through its dialog handling as in its modal loop.
+// A quit message is put back for the loop that owns it, and the wait goes on without dispatching.
+bool WaitDispatching(HANDLE process, uint32_t milliseconds) {
+    const bool unlimited = milliseconds == INFINITE;
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    bool dispatching = true;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD remaining = unlimited ? INFINITE : now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
+        const DWORD woke = dispatching ? MsgWaitForMultipleObjectsEx(1, &process, remaining, QS_ALLINPUT, 0)
+                                       : WaitForSingleObject(process, remaining);
+        if (woke == WAIT_OBJECT_0) {
+            return true;
+        }
+        if (woke != WAIT_OBJECT_0 + 1 || !dispatching) {
+            return false;
+        }
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                dispatching = false;
+                break;
+            }
+            const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+            if (root != nullptr && IsDialogMessageW(root, &message)) {
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
 } // namespace
 
 Win32ScriptProcess::~Win32ScriptProcess() {
@@ -70,7 +105,7 @@ IScriptProcess::Start Win32ScriptProcess::StartScript(const std::wstring& script
 }
 
 bool Win32ScriptProcess::WaitForEnd(uint32_t milliseconds) {
-    const bool ended = m_process != nullptr && WaitForSingleObject(m_process, milliseconds) == WAIT_OBJECT_0;
+    const bool ended = m_process != nullptr && WaitDispatching(m_process, milliseconds);
     ReleaseProcess();
     return ended;
 }

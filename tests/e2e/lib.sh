@@ -262,6 +262,13 @@ command_buttons() { drive command-buttons; }
 # The bytes of a file, or of standard input, as od shows them: line ends, zero bytes and bytes above 127 too.
 bytes() { od -An -c "$@"; }
 
+# PrinterDriver.bat's text for the commands given, one a line, after the lines that switch the interpreter to
+# code page 936 (UTF-8 here: convert it before comparing bytes).
+script_text() {
+    printf 'chcp 936 >nul\r\nif errorlevel 1 exit /b 1\r\n'
+    printf '%s\r\n' "$@"
+}
+
 # The Windows form of a path inside the prefix's drive C.
 windows_path() {
     local path="C:${1#"$WINEPREFIX/drive_c"}"

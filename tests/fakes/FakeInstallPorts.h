@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -9,6 +12,7 @@
 #include "fakes/Seen.h"
 #include "ports/Clipboard.h"
 #include "ports/IcmpEcho.h"
+#include "ports/NetworkPath.h"
 #include "ports/PrintPolicy.h"
 #include "ports/PrinterSpooler.h"
 #include "ports/ScriptFile.h"
@@ -69,6 +73,7 @@ public:
         seen.push_back(seen::ScriptWritten(path, text));
         return true;
     }
+    void Release() override { seen.push_back(seen::ScriptLetGo()); }
 };
 
 // A script that runs to its end adds its printers to the spooler's listing, as the system's set-up does.
@@ -77,12 +82,21 @@ public:
     explicit FakeScriptProcess(SeenStream& seenStream) : seen(seenStream) {}
     SeenStream& seen;
     Start start = Start::Started;
+    // The person answers "No" at the consent prompt, when there is one.
+    bool promptRefused = false;
     bool endsInTime = true;
     IPrinterSpooler::Enumeration* spoolerListing = nullptr;
     std::vector<IPrinterSpooler::InstalledPrinter> printersAdded;
+    // Printers the script deletes, by name, before it adds its own.
+    std::vector<std::wstring> printersRemoved;
     bool spoolerUnreadableAfter = false;
+    // What the person does while the window waits for the script.
+    std::function<void()> meanwhile;
 
     Start StartScript(const std::wstring& scriptPath, bool ownConsole, bool askForRights) override {
+        if (askForRights && promptRefused) {
+            return Start::RightsRefused;
+        }
         if (start == Start::Started) {
             seen.push_back(seen::ScriptStarted(scriptPath, ownConsole, askForRights));
         }
@@ -90,11 +104,41 @@ public:
     }
     bool WaitForEnd(uint32_t milliseconds) override {
         seen.push_back(seen::ScriptAwaited(milliseconds));
+        if (meanwhile) {
+            const std::function<void()> action = std::move(meanwhile);
+            meanwhile = nullptr;
+            action();
+        }
         if (endsInTime && spoolerListing != nullptr) {
+            std::erase_if(spoolerListing->Printers, [this](const IPrinterSpooler::InstalledPrinter& printer) {
+                return std::find(printersRemoved.begin(), printersRemoved.end(), printer.PrinterName) !=
+                       printersRemoved.end();
+            });
             spoolerListing->Printers.insert(spoolerListing->Printers.end(), printersAdded.begin(), printersAdded.end());
             spoolerListing->Succeeded = !spoolerUnreadableAfter;
         }
         return endsInTime;
+    }
+};
+
+// Drive letters mapped to network shares, by the folder's first three characters ("Z:\\"); every other drive is
+// this computer's own.
+class FakeNetworkPath final : public INetworkPath {
+public:
+    std::map<std::wstring, Answer> drives;
+    std::vector<std::wstring> asked;
+
+    Answer Locate(const std::wstring& path) override {
+        asked.push_back(path);
+        const auto found = drives.find(path.substr(0, 3));
+        if (found == drives.end()) {
+            return {Kind::LocalDrive, L""};
+        }
+        Answer answer = found->second;
+        if (answer.kind == Kind::NetworkShare) {
+            answer.universalPath += path.substr(3);
+        }
+        return answer;
     }
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ports/MainWindow.h"
+#include "ports/ScriptProcess.h"
 #include "resource.h"
 
 // What a person sees and what changes on the screen, in the order it happens, one entry each. The fakes of
@@ -100,7 +101,13 @@ inline std::wstring ScriptStarted(const std::wstring& path, bool ownConsole, boo
 }
 
 inline std::wstring ScriptAwaited(uint32_t milliseconds) {
-    return L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
+    return milliseconds == SCRIPT_WAIT_UNLIMITED ? std::wstring(L"script awaited until it ends")
+                                                 : L"script awaited, at most " + std::to_wstring(milliseconds) + L" ms";
+}
+
+// The script file no longer held against change.
+inline std::wstring ScriptLetGo() {
+    return L"script file let go";
 }
 
 // Pieces of a stream, joined in their order.

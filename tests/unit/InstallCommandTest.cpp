@@ -55,13 +55,14 @@ struct Installation {
     FakeClipboard clipboard{window.seen};
     FakeTokenElevation elevation;
     FakePrintPolicy policy;
+    FakeNetworkPath networkPath;
     InstallCommand command{window,
                            catalogue,
                            configuration,
                            tables,
                            selected,
                            target,
-                           {icmp, worker, spooler, file, process, clipboard, elevation, policy},
+                           {icmp, worker, spooler, file, process, clipboard, elevation, policy, networkPath},
                            L"Velbrix"};
 
     explicit Installation(const std::wstring& stalePrinter = L"", const std::wstring& queue = L"M1_office") {
@@ -105,17 +106,27 @@ std::wstring Done(const std::wstring& printerName) {
     return EnglishText(MSG_INSTALL_DONE) + printerName + EnglishText(MSG_INSTALL_DONE_ADVICE);
 }
 
+// The script's text: the code page switch, then the commands, one a line.
+std::wstring ScriptOf(const std::vector<std::wstring>& commands) {
+    std::wstring text = L"chcp 936 >nul\r\nif errorlevel 1 exit /b 1\r\n";
+    for (const std::wstring& command : commands) {
+        text += command + L"\r\n";
+    }
+    return text;
+}
+
 // The script written, run and awaited, and its end reported; the notice shows in automatic installation.
 SeenStream ScriptRun(const std::wstring& command, const std::wstring& printerName, bool notice) {
-    SeenStream stream = {seen::ScriptWritten(SCRIPT, command), Log(MSG_SCRIPT_WRITTEN, SCRIPT), Log(MSG_SCRIPT_RUNNING),
-                         seen::ScriptStarted(SCRIPT, false), seen::TimerStarted(2, 5000)};
+    SeenStream stream = {seen::ScriptWritten(SCRIPT, ScriptOf({command})), Log(MSG_SCRIPT_WRITTEN, SCRIPT),
+                         Log(MSG_SCRIPT_RUNNING), seen::ScriptStarted(SCRIPT, false), seen::TimerStarted(2, 5000)};
     if (notice) {
         stream.push_back(
             seen::Box(Icon::Information, EnglishText(MSG_INSTALL_NOTICE_CAPTION), EnglishText(MSG_INSTALL_NOTICE)));
     }
-    return seen::Joined({stream,
-                         {seen::TimerKilled(2), seen::ScriptAwaited(180000), seen::Log(Done(printerName)),
-                          Box(Icon::Information, Done(printerName))}});
+    return seen::Joined(
+        {stream,
+         {seen::TimerKilled(2), seen::ScriptAwaited(notice ? 180000 : SCRIPT_WAIT_UNLIMITED), seen::ScriptLetGo(),
+          seen::Log(Done(printerName)), Box(Icon::Information, Done(printerName))}});
 }
 
 } // namespace
@@ -254,7 +265,8 @@ TEST(InstallCommand, AnyInstallModeButZeroInstallsAutomatically) {
         Installation installation;
         installation.configuration.InstallMode = testCase.installMode;
         installation.command.OnInstall();
-        EXPECT_TRUE(installation.Saw(seen::ScriptWritten(SCRIPT, testCase.command))) << testCase.installMode;
+        EXPECT_TRUE(installation.Saw(seen::ScriptWritten(SCRIPT, ScriptOf({testCase.command}))))
+            << testCase.installMode;
         EXPECT_EQ(installation.Saw(seen::Clipboard(PORT)), testCase.installMode == 0) << testCase.installMode;
     }
 }
@@ -320,7 +332,8 @@ TEST(InstallCommand, ThePickedRowsRecordIsFoundByItsQueueAndAddress) {
                                                     : std::vector<std::wstring>{testCase.target.StalePrinterName})
             << testCase.name;
         const std::wstring port(testCase.target.PortAddress.c_str());
-        EXPECT_TRUE(installation.Saw(seen::ScriptWritten(SCRIPT, InstallationForm(testCase.printerName, port))))
+        EXPECT_TRUE(
+            installation.Saw(seen::ScriptWritten(SCRIPT, ScriptOf({InstallationForm(testCase.printerName, port)}))))
             << testCase.name;
         EXPECT_TRUE(installation.Saw(seen::Log(Done(testCase.printerName)))) << testCase.name;
     }
@@ -344,4 +357,199 @@ TEST(InstallCommand, TheNoticeTimerClosesTheNoticeByItsTitle) {
     installation.command.OnNoticeTimer();
     EXPECT_EQ(installation.window.seen, (SeenStream{seen::AskedToClose(EnglishText(MSG_NOTICE_WINDOW_TITLE)),
                                                     seen::TimerKilled(TIMER_INSTALL_NOTICE)}));
+}
+
+TEST(InstallCommand, OneConsentPromptCoversTheRemovalOfTheMovedPrinter) {
+    using Elevation = ITokenElevation::Elevation;
+    const std::wstring printer = L"M1_office on " + PORT;
+    const std::wstring oldPort = PortOf(L"10.0.0.5", L"M1_office");
+    const std::wstring removal = L"rundll32 printui.dll, PrintUIEntry /dl /n \"Office\"";
+    const std::wstring refused = Box(Icon::Warning, EnglishText(MSG_RIGHTS_NOT_GIVEN));
+    enum class Removal { None, ByVelbrix, ByScript };
+    const struct {
+        const char* name;
+        Elevation elevation;
+        bool automatic;
+        bool moved;
+        bool promptRefused;
+        Removal removal;
+        bool asks;
+        bool done; // otherwise the rights were not given
+    } cases[] = {
+        {"elevated, automatic, moved: Velbrix deletes it", Elevation::Elevated, true, true, false, Removal::ByVelbrix,
+         false, true},
+        {"elevated, guided, moved", Elevation::Elevated, false, true, false, Removal::ByVelbrix, false, true},
+        {"elevated, automatic, new", Elevation::Elevated, true, false, false, Removal::None, false, true},
+        {"elevated, guided, new", Elevation::Elevated, false, false, false, Removal::None, false, true},
+        {"not elevated, automatic, moved, granted: the script deletes it", Elevation::NotElevated, true, true, false,
+         Removal::ByScript, true, true},
+        {"not elevated, automatic, moved, refused: nothing deleted", Elevation::NotElevated, true, true, true,
+         Removal::ByScript, true, false},
+        {"not elevated, guided, moved, granted: the script deletes it, then opens the wizard", Elevation::NotElevated,
+         false, true, false, Removal::ByScript, true, true},
+        {"not elevated, guided, moved, refused", Elevation::NotElevated, false, true, true, Removal::ByScript, true,
+         false},
+        {"not elevated, automatic, new, granted", Elevation::NotElevated, true, false, false, Removal::None, true,
+         true},
+        {"not elevated, automatic, new, refused", Elevation::NotElevated, true, false, true, Removal::None, true,
+         false},
+        {"not elevated, guided, new: no prompt of Velbrix's", Elevation::NotElevated, false, false, true, Removal::None,
+         false, true},
+        {"a token that cannot be read, automatic, moved", Elevation::Unknown, true, true, false, Removal::ByScript,
+         true, true},
+    };
+    for (const auto& testCase : cases) {
+        Installation installation(testCase.moved ? L"Office" : L"");
+        installation.configuration.InstallMode = testCase.automatic ? 1 : 0;
+        installation.elevation.elevation = testCase.elevation;
+        installation.process.promptRefused = testCase.promptRefused;
+        if (testCase.moved) {
+            installation.spooler.listing.Printers = {{L"Office", oldPort, L"Vantrel M1"}};
+        }
+        installation.spooler.deletions[L"Office"] = {true, true, 0};
+        installation.process.printersRemoved = {L"Office"};
+        installation.ScriptAdds(testCase.automatic ? printer : L"M1 office (wizard)", PORT);
+        installation.command.OnInstall();
+
+        const std::wstring command = testCase.automatic ? InstallationForm(printer, PORT) : WIZARD_FORM;
+        const std::wstring script =
+            ScriptOf(testCase.removal == Removal::ByScript ? std::vector<std::wstring>{removal, command}
+                                                           : std::vector<std::wstring>{command});
+        EXPECT_TRUE(installation.Saw(seen::ScriptWritten(SCRIPT, script))) << testCase.name;
+        EXPECT_EQ(installation.spooler.deleted, testCase.removal == Removal::ByVelbrix
+                                                    ? std::vector<std::wstring>{L"Office"}
+                                                    : std::vector<std::wstring>{})
+            << testCase.name;
+        EXPECT_EQ(installation.Saw(seen::ScriptStarted(SCRIPT, false, testCase.asks)), testCase.done) << testCase.name;
+        const std::wstring end = installation.window.seen[installation.window.seen.size() - 4];
+        EXPECT_EQ(end, testCase.done
+                           ? Box(Icon::Information, Done(testCase.automatic ? printer : L"M1 office (wizard)"))
+                           : refused)
+            << testCase.name;
+        const bool oldListed =
+            std::any_of(installation.spooler.listing.Printers.begin(), installation.spooler.listing.Printers.end(),
+                        [](const auto& listed) { return listed.PrinterName == L"Office"; });
+        EXPECT_EQ(oldListed, !testCase.done && testCase.moved) << testCase.name;
+        EXPECT_EQ(installation.Saw(Log(MSG_PRINTER_REMOVED, L"Office")), testCase.moved && testCase.done)
+            << testCase.name;
+    }
+}
+
+TEST(InstallCommand, WhatBecameOfAnOldPrinterTheScriptWasToDelete) {
+    const std::wstring oldPort = PortOf(L"10.0.0.5", L"M1_office");
+    const std::wstring failed = EnglishText(MSG_REMOVAL_FAILED) + L"Office" + EnglishText(MSG_REMOVAL_FAILED_ADVICE);
+    const struct {
+        const char* name;
+        bool deleted;
+        bool pendingDeletion;
+        bool removalReported; // the removed line, otherwise the failed line and box
+    } cases[] = {
+        {"gone from the spooler", true, false, true},
+        {"still listed: the spooler refused", false, false, false},
+        {"listed while its jobs drain: deleted all the same", false, true, true},
+    };
+    for (const auto& testCase : cases) {
+        Installation installation(L"Office");
+        installation.configuration.InstallMode = 1;
+        installation.elevation.elevation = ITokenElevation::Elevation::NotElevated;
+        installation.spooler.listing.Printers = {{L"Office", oldPort, L"Vantrel M1", false}};
+        if (!testCase.deleted) {
+            installation.process.printersAdded.push_back({L"Office", oldPort, L"Vantrel M1", testCase.pendingDeletion});
+        }
+        installation.process.printersRemoved = {L"Office"};
+        installation.command.OnInstall();
+        EXPECT_EQ(installation.Saw(Log(MSG_PRINTER_REMOVED, L"Office")), testCase.removalReported) << testCase.name;
+        EXPECT_EQ(installation.Saw(Box(Icon::Warning, failed)), !testCase.removalReported) << testCase.name;
+    }
+}
+
+TEST(InstallCommand, NoSecondInstallationWhileTheScriptOrTheWizardRuns) {
+    for (const uint32_t installMode : {0u, 1u}) {
+        Installation installation;
+        installation.configuration.InstallMode = installMode;
+        installation.process.meanwhile = [&installation] { installation.command.OnInstall(); };
+        installation.command.OnInstall();
+        EXPECT_EQ(installation.file.writes, 1) << installMode;
+        EXPECT_EQ(installation.icmp.echoes.size(), 1u) << installMode;
+    }
+}
+
+TEST(InstallCommand, TheStepWithRightsNamesAFolderOnAMappedDriveByItsNetworkPath) {
+    using Kind = INetworkPath::Kind;
+    using Elevation = ITokenElevation::Elevation;
+    const std::wstring unknown = EnglishText(MSG_PATH_WITHOUT_NETWORK_FORM) + L"Z:\\Velbrix\\" +
+                                 EnglishText(MSG_PATH_WITHOUT_NETWORK_FORM_ADVICE);
+    const struct {
+        const char* name;
+        std::wstring programFolder;
+        INetworkPath::Answer drive; // of Z:
+        Elevation elevation;
+        std::wstring scriptFolder; // empty: refused before anything changes
+    } cases[] = {
+        {"a mapped drive, the prompt to come",
+         L"Z:\\Velbrix\\",
+         {Kind::NetworkShare, L"\\\\files\\supplier\\"},
+         Elevation::NotElevated,
+         L"\\\\files\\supplier\\Velbrix\\"},
+        {"a network path as the share names it, without its last backslash",
+         L"Z:\\",
+         {Kind::NetworkShare, L"\\\\files\\supplier"},
+         Elevation::NotElevated,
+         L"\\\\files\\supplier\\"},
+        {"a mapped drive whose share cannot be told",
+         L"Z:\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::NotElevated,
+         L""},
+        {"a drive the system cannot tell, with a token that cannot be read",
+         L"Z:\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::Unknown,
+         L""},
+        {"an answer that is no network path",
+         L"Z:\\Velbrix\\",
+         {Kind::NetworkShare, L"Z:\\"},
+         Elevation::NotElevated,
+         L""},
+        {"a drive of this computer", L"C:\\Velbrix\\", {Kind::Unknown, L""}, Elevation::NotElevated, L"C:\\Velbrix\\"},
+        {"already a network path",
+         L"\\\\files\\supplier\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::NotElevated,
+         L"\\\\files\\supplier\\Velbrix\\"},
+        {"no prompt: the process's own drive letters hold",
+         L"Z:\\Velbrix\\",
+         {Kind::Unknown, L""},
+         Elevation::Elevated,
+         L"Z:\\Velbrix\\"},
+    };
+    for (const auto& testCase : cases) {
+        Installation installation(L"Office");
+        installation.configuration.InstallMode = 1;
+        installation.configuration.ProgramDirectory = testCase.programFolder;
+        installation.networkPath.drives[L"Z:\\"] = testCase.drive;
+        installation.elevation.elevation = testCase.elevation;
+        installation.spooler.deletions[L"Office"] = {true, true, 0};
+        installation.command.OnInstall();
+        if (testCase.scriptFolder.empty()) {
+            EXPECT_EQ(installation.window.seen, seen::Joined({seen::CommandButtons(false),
+                                                              {Log(MSG_PREPARING_INSTALL, L"M1_office"),
+                                                               seen::Log(unknown), Box(Icon::Warning, unknown)},
+                                                              seen::CommandButtons(true)}))
+                << testCase.name;
+            EXPECT_TRUE(installation.spooler.deleted.empty()) << testCase.name;
+            continue;
+        }
+        const std::wstring printer = L"M1_office on " + PORT;
+        const std::wstring command = L"rundll32 printui.dll, PrintUIEntry /if /b \"" + printer + L"\" /f \"" +
+                                     testCase.scriptFolder + L"drivers\\m1.inf\" /r \"" + PORT +
+                                     L"\" /m \"Vantrel M1\"";
+        const std::vector<std::wstring> commands =
+            testCase.elevation == Elevation::Elevated
+                ? std::vector<std::wstring>{command}
+                : std::vector<std::wstring>{L"rundll32 printui.dll, PrintUIEntry /dl /n \"Office\"", command};
+        EXPECT_TRUE(
+            installation.Saw(seen::ScriptWritten(testCase.scriptFolder + L"PrinterDriver.bat", ScriptOf(commands))))
+            << testCase.name;
+    }
 }

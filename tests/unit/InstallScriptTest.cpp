@@ -18,6 +18,8 @@ using Printer = IPrinterSpooler::InstalledPrinter;
 
 const std::wstring PORT = L"http://10.0.0.2:631/printers/M1_office";
 const std::wstring WIZARD_FORM = L"rundll32 printui.dll, PrintUIEntry /il /z";
+const std::wstring CODE_PAGE_LINE = L"chcp 936 >nul\r\nif errorlevel 1 exit /b 1\r\n";
+const std::wstring WIZARD_SCRIPT = CODE_PAGE_LINE + WIZARD_FORM + L"\r\n";
 
 std::wstring Form(const std::wstring& printer, const std::wstring& inf, const std::wstring& driver) {
     return L"rundll32 printui.dll, PrintUIEntry /if /b \"" + printer + L"\" /f \"" + inf + L"\" /r \"" + PORT +
@@ -56,6 +58,11 @@ const ExpectedPrinter GUIDED{false, PRINTER, PORT, L"Vantrel M1"};
 std::wstring Done(const std::wstring& printerName) {
     return seen::Box(Icon::Information, L"Velbrix",
                      EnglishText(MSG_INSTALL_DONE) + printerName + EnglishText(MSG_INSTALL_DONE_ADVICE));
+}
+
+std::wstring NotChecked(const std::wstring& what) {
+    return seen::Box(Icon::Warning, L"Velbrix",
+                     EnglishText(MSG_INSTALL_NOT_CHECKED) + what + EnglishText(MSG_INSTALL_NOT_CHECKED_ADVICE));
 }
 
 std::wstring NotInstalled(int reason) {
@@ -110,15 +117,13 @@ TEST(InstallScript, EachWayTheScriptEnds) {
     const std::wstring deepest = FolderForScriptPathOf(259);
     // Written, logged, started and awaited; the notice's timer started and killed at once.
     const auto started = [](const std::wstring& script) {
-        return SeenStream{seen::ScriptWritten(script, WIZARD_FORM),
-                          seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + script),
-                          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)),
-                          seen::ScriptStarted(script, false),
-                          seen::TimerStarted(TIMER_INSTALL_NOTICE, 5000),
-                          seen::TimerKilled(TIMER_INSTALL_NOTICE),
-                          seen::ScriptAwaited(180000)};
+        return SeenStream{
+            seen::ScriptWritten(script, WIZARD_SCRIPT),     seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + script),
+            seen::Log(EnglishText(MSG_SCRIPT_RUNNING)),     seen::ScriptStarted(script, false),
+            seen::TimerStarted(TIMER_INSTALL_NOTICE, 5000), seen::TimerKilled(TIMER_INSTALL_NOTICE),
+            seen::ScriptAwaited(SCRIPT_WAIT_UNLIMITED)};
     };
-    const SeenStream ended = {seen::Log(done), seen::Box(Icon::Information, L"Velbrix", done)};
+    const SeenStream ended = {seen::ScriptLetGo(), seen::Log(done), seen::Box(Icon::Information, L"Velbrix", done)};
     const std::wstring refused = seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_WRITTEN));
     const struct {
         const char* name;
@@ -142,18 +147,19 @@ TEST(InstallScript, EachWayTheScriptEnds) {
         {"the process does not start: the line, then the box",
          Trouble::NotStarted,
          L"C:\\Velbrix\\",
-         {seen::ScriptWritten(path, WIZARD_FORM), seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
-          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::Log(EnglishText(MSG_SCRIPT_NOT_STARTED)),
+         {seen::ScriptWritten(path, WIZARD_SCRIPT), seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
+          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::ScriptLetGo(),
+          seen::Log(EnglishText(MSG_SCRIPT_NOT_STARTED)),
           seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_STARTED))},
          1},
         {"the consent prompt refused: its own line and box, not the start's",
          Trouble::RightsRefused,
          L"C:\\Velbrix\\",
-         {seen::ScriptWritten(path, WIZARD_FORM), seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
-          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::Log(EnglishText(MSG_RIGHTS_NOT_GIVEN)),
+         {seen::ScriptWritten(path, WIZARD_SCRIPT), seen::Log(EnglishText(MSG_SCRIPT_WRITTEN) + path),
+          seen::Log(EnglishText(MSG_SCRIPT_RUNNING)), seen::ScriptLetGo(), seen::Log(EnglishText(MSG_RIGHTS_NOT_GIVEN)),
           seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_RIGHTS_NOT_GIVEN))},
          1},
-        {"still running after three minutes: the line, then the box", Trouble::StillRunning, L"C:\\Velbrix\\",
+        {"the wait fails: the line, then the box, the file still held", Trouble::StillRunning, L"C:\\Velbrix\\",
          seen::Joined({started(path),
                        {seen::Log(EnglishText(MSG_SCRIPT_NOT_ENDED)),
                         seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_ENDED))}}),
@@ -209,7 +215,19 @@ TEST(InstallScript, AnAutomaticInstallationIsDoneOnlyWhenTheSpoolerGainedItsPrin
          false,
          Done(PRINTER)},
         {"nothing new", {}, {}, false, false, refused},
-        {"a printer of that name was there before", {installed}, {}, false, false, refused},
+        {"a printer of that name was there before",
+         {installed},
+         {},
+         false,
+         false,
+         NotInstalled(MSG_NOT_INSTALLED_NAME_TAKEN)},
+        {"a printer of that name still being deleted",
+         {{PRINTER, L"http://10.0.0.3:631/printers/M1_office", L"Vantrel M1", true}},
+         {},
+         false,
+         false,
+         NotInstalled(MSG_NOT_INSTALLED_NAME_BEING_DELETED)},
+
         {"the name on another port",
          {},
          {{PRINTER, L"http://10.0.0.3:631/printers/M1_office", L"Vantrel M1"}},
@@ -217,8 +235,18 @@ TEST(InstallScript, AnAutomaticInstallationIsDoneOnlyWhenTheSpoolerGainedItsPrin
          false,
          refused},
         {"the name with another driver", {}, {{PRINTER, PORT, L"Generic"}}, false, false, refused},
-        {"a spooler that cannot be read before: asked to look", {}, {}, true, false, Done(PRINTER)},
-        {"a spooler that cannot be read after: asked to look", {}, {}, false, true, Done(PRINTER)},
+        {"a spooler that cannot be read before: asked to look, never done",
+         {},
+         {installed},
+         true,
+         false,
+         NotChecked(PRINTER)},
+        {"a spooler that cannot be read after: asked to look, never done",
+         {},
+         {installed},
+         false,
+         true,
+         NotChecked(PRINTER)},
     };
     for (const auto& testCase : cases) {
         Script script;
@@ -243,14 +271,15 @@ TEST(InstallScript, AnAutomaticInstallationThatAddedNothingNamesWhatVelbrixCanTe
         int reason;
     } cases[] = {
         {"nothing known against it", NOT_SET, NOT_SET, Elevation::Elevated, PORT, MSG_NOT_INSTALLED_DRIVER_REFUSED},
-        {"a token that cannot be read names no rights", NOT_SET, NOT_SET, Elevation::Unknown, PORT,
+        {"a token that cannot be read, the prompt granted", NOT_SET, NOT_SET, Elevation::Unknown, PORT,
          MSG_NOT_INSTALLED_DRIVER_REFUSED},
-        {"no administrator rights", NOT_SET, NOT_SET, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_NO_RIGHTS},
+        {"no administrator rights, the prompt granted: never no rights", NOT_SET, NOT_SET, Elevation::NotElevated, PORT,
+         MSG_NOT_INSTALLED_DRIVER_REFUSED},
         {"protected print mode, before everything", ENABLED, ENABLED, Elevation::NotElevated, PORT,
          MSG_NOT_INSTALLED_PROTECTED_PRINT},
         {"printing over HTTP turned off, before rights", NOT_SET, ENABLED, Elevation::NotElevated, PORT,
          MSG_NOT_INSTALLED_HTTP_PRINTING_OFF},
-        {"both policies disabled", DISABLED, DISABLED, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_NO_RIGHTS},
+        {"both policies disabled", DISABLED, DISABLED, Elevation::NotElevated, PORT, MSG_NOT_INSTALLED_DRIVER_REFUSED},
         {"a value group policy never writes enables neither", 2, 0xFFFFFFFF, Elevation::Elevated, PORT,
          MSG_NOT_INSTALLED_DRIVER_REFUSED},
         {"HTTP in capitals is still HTTP", NOT_SET, ENABLED, Elevation::Elevated,
@@ -301,23 +330,80 @@ TEST(InstallScript, AGuidedInstallationNamesThePrinterTheWizardAddedOnTheAddress
     }
 }
 
-TEST(InstallScript, OnlyAnAutomaticInstallationWithoutRightsAsksForThem) {
+TEST(InstallScript, TheScriptAsksForRightsWhenItInstallsADriverOrDeletesAPrinterWithoutThem) {
     const struct {
         Elevation elevation;
         bool automatic;
+        bool removes;
         bool asks;
     } cases[] = {
-        {Elevation::Elevated, true, false},  {Elevation::NotElevated, true, true},   {Elevation::Unknown, true, true},
-        {Elevation::Elevated, false, false}, {Elevation::NotElevated, false, false}, {Elevation::Unknown, false, false},
+        {Elevation::Elevated, true, false, false},     {Elevation::NotElevated, true, false, true},
+        {Elevation::Unknown, true, false, true},       {Elevation::Elevated, false, false, false},
+        {Elevation::NotElevated, false, false, false}, {Elevation::Unknown, false, false, false},
+        {Elevation::NotElevated, false, true, true},   {Elevation::Unknown, false, true, true},
+        {Elevation::NotElevated, true, true, true},    {Elevation::Elevated, false, true, false},
     };
     for (const auto& testCase : cases) {
         Script script;
         script.elevation.elevation = testCase.elevation;
-        script.script.RunInstallScript(WIZARD_FORM, testCase.automatic ? AUTOMATIC : GUIDED);
+        script.script.RunInstallScript(WIZARD_FORM, testCase.automatic ? AUTOMATIC : GUIDED,
+                                       testCase.removes ? L"Old" : L"");
         const SeenStream& seen = script.window.seen;
         EXPECT_NE(std::find(seen.begin(), seen.end(),
                             seen::ScriptStarted(L"C:\\Velbrix\\PrinterDriver.bat", false, testCase.asks)),
                   seen.end())
-            << static_cast<int>(testCase.elevation) << " automatic " << testCase.automatic;
+            << static_cast<int>(testCase.elevation) << " automatic " << testCase.automatic << " removes "
+            << testCase.removes;
+    }
+}
+
+TEST(InstallScript, TheScriptSwitchesToCodePage936ThenDeletesTheOldPrinterBeforeItInstalls) {
+    const std::wstring removal = L"rundll32 printui.dll, PrintUIEntry /dl /n \"";
+    const std::wstring refused = seen::Box(Icon::Warning, L"Velbrix", EnglishText(MSG_SCRIPT_NOT_WRITTEN));
+    const struct {
+        const char* name;
+        std::wstring oldPrinter;
+        std::wstring script; // empty: refused before anything is written
+    } cases[] = {
+        {"no printer to delete: the switch, then the command", L"", WIZARD_SCRIPT},
+        {"the old printer's line first", L"M1_office on http://10.0.0.5:631/printers/M1_office",
+         CODE_PAGE_LINE + removal + L"M1_office on http://10.0.0.5:631/printers/M1_office\"\r\n" + WIZARD_FORM +
+             L"\r\n"},
+        {"a Chinese name", L"打印机 (办公室)",
+         CODE_PAGE_LINE + removal + L"打印机 (办公室)\"\r\n" + WIZARD_FORM + L"\r\n"},
+        {"by its text up to its first zero", std::wstring(L"Old\0tail", 8),
+         CODE_PAGE_LINE + removal + L"Old\"\r\n" + WIZARD_FORM + L"\r\n"},
+        {"a quote would end the name", L"Old\" & calc & \"", L""},
+        {"a percent sign would be expanded", L"Old %COMSPEC%", L""},
+        {"an exclamation mark", L"Old!", L""},
+        {"a line feed would end the line", L"Old\ncalc", L""},
+        {"a name of 250 characters fits its option", std::wstring(250, L'n'),
+         CODE_PAGE_LINE + removal + std::wstring(250, L'n') + L"\"\r\n" + WIZARD_FORM + L"\r\n"},
+        {"a name of 251 characters does not", std::wstring(251, L'n'), L""},
+    };
+    for (const auto& testCase : cases) {
+        Script script;
+        script.elevation.elevation = Elevation::NotElevated;
+        script.script.RunInstallScript(WIZARD_FORM, GUIDED, testCase.oldPrinter);
+        if (testCase.script.empty()) {
+            EXPECT_EQ(script.window.seen, SeenStream{refused}) << testCase.name;
+            EXPECT_EQ(script.file.writes, 0) << testCase.name;
+        } else {
+            ASSERT_FALSE(script.window.seen.empty()) << testCase.name;
+            EXPECT_EQ(script.window.seen.front(),
+                      seen::ScriptWritten(L"C:\\Velbrix\\PrinterDriver.bat", testCase.script))
+                << testCase.name;
+        }
+    }
+}
+
+TEST(InstallScript, TheWizardIsAwaitedAsLongAsItIsOpenAndTheScriptThreeMinutes) {
+    for (const bool automatic : {true, false}) {
+        Script script;
+        script.script.RunInstallScript(WIZARD_FORM, automatic ? AUTOMATIC : GUIDED);
+        const SeenStream& seen = script.window.seen;
+        EXPECT_NE(std::find(seen.begin(), seen.end(), seen::ScriptAwaited(automatic ? 180000 : SCRIPT_WAIT_UNLIMITED)),
+                  seen.end())
+            << automatic;
     }
 }

@@ -30,7 +30,10 @@ protected:
         m_path = TestProgramDirectory() + L"ScriptFileTest.bat";
         DeleteFileW(m_path.c_str());
     }
-    void TearDown() override { DeleteFileW(m_path.c_str()); }
+    void TearDown() override {
+        m_file.Release();
+        DeleteFileW(m_path.c_str());
+    }
 
     std::wstring m_path;
     Win32CodePage936 m_codePage936;

@@ -54,7 +54,7 @@ check "the printer at the older address is deleted, the wizard's is at the new o
     "$(printf 'Vantrel M1 (front office)\t%s' "$front")"
 cp "$folder/PrinterDriver.bat" "$E2E_ARTIFACTS/"
 check "PrinterDriver.bat opens the Add Printer wizard" "$(bytes "$folder/PrinterDriver.bat")" \
-    "$(printf %s 'rundll32 printui.dll, PrintUIEntry /il /z' | bytes)"
+    "$(script_text 'rundll32 printui.dll, PrintUIEntry /il /z' | bytes)"
 drive log | tail -n +2 >"$E2E_ARTIFACTS/log.txt"
 drive press exit >/dev/null
 expect_velbrix_ends "the exit button"

@@ -55,7 +55,7 @@ check "the system's rundll32 ran, from the system folder" "$(stand_in_runs | cut
 check "the log: script, end" "$(drive log | tail -n +$((logged + 1)))" "$(printf '%s\n' \
     "$(m MSG_PREPARING_INSTALL)M1_alpha" "$(m MSG_INSTALLING_PRINTER)M1_alpha" \
     "$(m MSG_SCRIPT_WRITTEN)$(windows_path "$script")" "$(m MSG_SCRIPT_RUNNING)" "$(echo "$done_box" | sed -n 2p)")"
-check "PrinterDriver.bat: the installation command in code page 936" "$(bytes "$script")" "$(printf %s \
+check "PrinterDriver.bat: the installation command in code page 936" "$(bytes "$script")" "$(script_text \
     "rundll32 printui.dll, PrintUIEntry /if /b \"M1_alpha on $alpha\" /f \"$(windows_path "$folder")\\drivers\\1.inf\" /r \"$alpha\" /m \"Vantrel M1 彩色激光 PCL6\"" |
     iconv -f UTF-8 -t CP936 | bytes)"
 drive message-box-ok >/dev/null

@@ -46,7 +46,7 @@ check "the old printer is deleted from the spooler, the other one kept, the wiza
     "$(spooler_printers | cut -f 1,2 | sort)" "$(printf '%s\t%s\n' "Other model" http://10.77.0.50:631/printers/X9_zzzz \
         "Vantrel M1 (beta, front desk)" "$beta")"
 check "PrinterDriver.bat opens the Add Printer wizard" "$(bytes "$script")" \
-    "$(printf %s 'rundll32 printui.dll, PrintUIEntry /il /z' | bytes)"
+    "$(script_text 'rundll32 printui.dll, PrintUIEntry /il /z' | bytes)"
 drive message-box-ok >/dev/null
 
 # Another program holds the clipboard while the install button is pressed; the wizard is closed.

@@ -2,10 +2,13 @@
 // point as Windows' rundll32 does (a comma or blanks between them) and does for printui.dll's PrintUIEntry
 // what Windows does for the two forms Velbrix writes:
 // - /if /b NAME /f INF /r PORT /m DRIVER: the INF must exist and name the driver (UTF-16LE with its byte-order
-//   mark, or the ANSI code page); the printer goes into the spooler with that name, port and driver;
+//   mark, or the ANSI code page), and no printer of the name be listed; the printer goes into the spooler with
+//   that name, port and driver;
+// - /dl /n NAME: the printer of that name leaves the spooler;
 // - /il: the Add Printer wizard, finished as a person would: a printer on the address from the clipboard,
 //   under the name HKCU\Software\Velbrix Lab\Rundll32 "WizardPrinter"; without that value the wizard is
-//   closed with nothing added.
+//   closed with nothing added. "WizardSeconds" under the same key keeps the wizard open that long first, as a
+//   person looking for the driver does.
 // "Refuse"=1 under the same key makes it refuse as a desk without administrator rights does; an http:// port
 // is refused while the policy value DisableHTTPPrinting is 1, as Windows does.
 // Every run appends its command line and its current folder to a file beside itself named after it with
@@ -104,6 +107,15 @@ bool Refused(const std::wstring& port) {
                    1);
 }
 
+bool PrinterListed(const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (PRINTERS_KEY + name).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
 // A printer as Wine's spooler keeps it: EnumPrintersW lists it from here.
 void AddPrinter(const std::wstring& name, const std::wstring& port, const std::wstring& driver) {
     HKEY key = nullptr;
@@ -169,13 +181,31 @@ void InstallPrinter(const std::vector<std::wstring>& words) {
         }
     }
     const std::wstring inf = options[L"/f"];
-    if (options[L"/b"].empty() || !InfNamesDriver(inf, options[L"/m"]) || Refused(options[L"/r"])) {
+    // Windows creates no printer under a name the spooler already lists, deleted or not.
+    if (options[L"/b"].empty() || PrinterListed(options[L"/b"]) || !InfNamesDriver(inf, options[L"/m"]) ||
+        Refused(options[L"/r"])) {
         return;
     }
     AddPrinter(options[L"/b"], options[L"/r"], options[L"/m"]);
 }
 
+// A printer as Wine's spooler keeps it leaves with its key.
+void DeletePrinter(const std::vector<std::wstring>& words) {
+    for (std::size_t index = 0; index + 1 < words.size(); ++index) {
+        if (Lower(words[index]) == L"/n" && !words[index + 1].empty() && !Refused(L"")) {
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, (PRINTERS_KEY + words[index + 1]).c_str());
+            return;
+        }
+    }
+}
+
 void RunWizard() {
+    DWORD seconds = 0;
+    DWORD size = sizeof(seconds);
+    if (RegGetValueW(HKEY_CURRENT_USER, LAB_KEY, L"WizardSeconds", RRF_RT_REG_DWORD, nullptr, &seconds, &size) ==
+        ERROR_SUCCESS) {
+        Sleep(seconds * 1000);
+    }
     const std::wstring name = LabText(L"WizardPrinter");
     const std::wstring address = ClipboardText();
     if (name.empty() || address.empty() || Refused(address)) {
@@ -217,6 +247,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         }
         if (Lower(word) == L"/il") {
             RunWizard();
+            break;
+        }
+        if (Lower(word) == L"/dl") {
+            DeletePrinter(words);
             break;
         }
     }
