@@ -189,7 +189,7 @@ std::vector<AnnouncedPrinter> AnnouncedPrintersOf(const DatagramBytes& datagram,
     if (queue.empty()) {
         return {};
     }
-    return {AnnouncedPrinter{Widened(sender), AddressSource::Sender, std::move(queue)}};
+    return {AnnouncedPrinter{Widened(sender), AddressSource::Sender, std::move(queue), true}};
 }
 
 bool CanListPrinter(const DatagramBytes& datagram) {
