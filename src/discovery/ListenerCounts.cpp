@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "discovery/DatagramScan.h"
+#include "discovery/AnnouncedPrinters.h"
 #include "discovery/MdnsListener.h"
 #include "discovery/ModelQueue.h"
 #include "discovery/VisibleText.h"
@@ -28,7 +28,7 @@ void ListenerCounts::BeginSearch(uint32_t search, const std::wstring& model) {
     m_model = model;
     m_counts = SearchCounts{};
     m_senders.clear();
-    m_otherModelSenders.clear();
+    m_otherModelPrinters.clear();
 }
 
 SearchCounts ListenerCounts::Snapshot(uint32_t search) const {
@@ -71,8 +71,8 @@ void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, 
     if (IsIppQuestion(datagram)) {
         return;
     }
-    // The scan runs before the lock is taken, so that the window never waits for it.
-    const std::wstring name = CanNamePrinter(datagram) ? QueueNameFromDatagram(datagram) : std::wstring();
+    // The datagram is read before the lock is taken, so that the window never waits for it.
+    const std::vector<AnnouncedPrinter> printers = AnnouncedPrintersOf(datagram, sender);
     const std::lock_guard<std::mutex> guard(m_lock);
     if (search != m_search) {
         return;
@@ -81,17 +81,30 @@ void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, 
     if (m_senders.size() < DISTINCT_SENDERS_KEPT && m_senders.insert(sender).second) {
         ++m_counts.DistinctSenders;
     }
-    const std::wstring listedName = ListedQueueName(name, m_model);
-    if (listedName.empty() || IsQueueOfModel(listedName, m_model)) {
-        return;
+    // A datagram that announces a printer of the model makes a row; one that announces only others names them.
+    // Those are counted by their own addresses: a reflecting router sends the answers of several.
+    std::vector<std::wstring> otherNames;
+    std::vector<std::wstring> otherAddresses;
+    for (const AnnouncedPrinter& printer : printers) {
+        const std::wstring listedName = ListedQueueName(printer.Queue, m_model);
+        if (IsQueueOfModel(listedName, m_model)) {
+            return;
+        }
+        if (!listedName.empty()) {
+            otherNames.push_back(VisibleText(listedName));
+            otherAddresses.push_back(printer.Address);
+        }
     }
-    if (m_otherModelSenders.size() < DISTINCT_SENDERS_KEPT && m_otherModelSenders.insert(sender).second) {
-        ++m_counts.OtherModelSenders;
+    for (const std::wstring& address : otherAddresses) {
+        if (m_otherModelPrinters.size() < DISTINCT_SENDERS_KEPT && m_otherModelPrinters.insert(address).second) {
+            ++m_counts.OtherModelSenders;
+        }
     }
     std::vector<std::wstring>& queues = m_counts.OtherModelQueues;
-    const std::wstring visibleName = VisibleText(listedName);
-    if (!visibleName.empty() && queues.size() < OTHER_MODEL_QUEUES_KEPT &&
-        std::find(queues.begin(), queues.end(), visibleName) == queues.end()) {
-        queues.push_back(visibleName);
+    for (const std::wstring& visibleName : otherNames) {
+        if (!visibleName.empty() && queues.size() < OTHER_MODEL_QUEUES_KEPT &&
+            std::find(queues.begin(), queues.end(), visibleName) == queues.end()) {
+            queues.push_back(visibleName);
+        }
     }
 }

@@ -29,7 +29,7 @@ struct SearchCounts {
     uint32_t DistinctSenders = 0;
     // Datagrams longer than the listener reads.
     uint32_t TooLong = 0;
-    // Senders whose datagrams name a queue, but none of the selected model.
+    // Printers, told apart by their own addresses, whose answers name a queue but none of the selected model.
     uint32_t OtherModelSenders = 0;
     // The visible names of the first such queues, each once.
     std::vector<std::wstring> OtherModelQueues;
@@ -58,5 +58,5 @@ private:
     std::wstring m_model;
     SearchCounts m_counts;
     std::set<std::string> m_senders;
-    std::set<std::string> m_otherModelSenders;
+    std::set<std::wstring> m_otherModelPrinters;
 };

@@ -8,6 +8,7 @@
 #include "fakes/FakeMdnsSocket.h"
 #include "fakes/FakeSleeper.h"
 #include "support/Datagrams.h"
+#include "support/DnsMessages.h"
 
 namespace {
 
@@ -89,6 +90,12 @@ TEST(ListenerCounts, WhatTheListenerHeardInOneSearch) {
           Answer("10.77.0.8", "K7_d"), Answer("10.77.0.9", "M1_lab")},
          {},
          with(5, 5, 0, 4, {L"K7_a", L"K7_b", L"K7_c"})},
+        {"two printers of another model reflected by one router count as two",
+         {{DnsMessageBytes::Announcing({{"K7_a", {"rp=printers/K7_a"}, "a.local", {{{10, 80, 0, 11}}}},
+                                        {"K7_b", {"rp=printers/K7_b"}, "b.local", {{{10, 80, 0, 12}}}}}),
+           "10.77.0.1"}},
+         {},
+         with(1, 1, 0, 2, {L"K7_a", L"K7_b"})},
         {"a queue name cut at a zero byte is named by what shows",
          {Answer("10.77.0.5", std::string("K7\0M1", 5))},
          {},
