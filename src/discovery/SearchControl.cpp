@@ -56,7 +56,7 @@ void SearchControl::OnSearch() {
     const uint32_t search = m_handoff.CurrentSearch.fetch_add(1) + 1;
     m_handoff.StopSearch.store(0);
     m_handoff.Counts.BeginSearch(search, m_selected.Model);
-    if (m_launcher.StartListener(search)) {
+    if (m_launcher.StartListener(search, m_configuration.SearchDuration * 1000)) {
         LogMessage(MSG_SEARCHING);
         return;
     }

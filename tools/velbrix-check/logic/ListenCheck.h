@@ -10,6 +10,7 @@
 #include "ports/ComponentRuntime.h"
 #include "ports/FirewallPolicy.h"
 #include "ports/MdnsSocket.h"
+#include "ports/MonotonicClock.h"
 #include "ports/NetworkInterfaces.h"
 #include "ports/Profile.h"
 #include "ports/Threading.h"
@@ -75,6 +76,7 @@ struct ListenPorts {
     IMdnsSocketWait& Wait;
     INetworkInterfaces& Interfaces;
     ISleeper& Sleeper;
+    IMonotonicClock& Clock;
     IFirewallPolicy& Firewall;
     IListenThread& Thread;
 };
