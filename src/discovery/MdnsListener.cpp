@@ -221,23 +221,27 @@ enum class Listening { Ended, Failed };
 // Asks when a question is due, waits for the next datagram no longer than the schedule allows and hands it on,
 // until the search is over. Failed when the sockets kept failing.
 Listening ListenThroughTheSearch(ListenerContext& context, const QuestionRoutes& routes,
-                                 const MdnsListeningSockets& listening, uint64_t firstQuestionAt) {
+                                 const MdnsListeningSockets& listening, uint64_t searchBegan,
+                                 uint64_t firstQuestionLeft) {
     SocketTurns turns(context, listening);
     DatagramBytes buffer{};
-    uint32_t questionsAsked = 1;
+    uint64_t lastQuestionLeft = firstQuestionLeft;
+    QuestionClock clock;
     int failuresInARow = 0;
     while (SearchGoesOn(context)) {
-        const uint64_t elapsed = context.clock.Milliseconds() - firstQuestionAt;
-        if (elapsed >= context.searchMs) {
+        const uint64_t now = context.clock.Milliseconds();
+        clock.elapsedMs = now - searchBegan;
+        clock.sinceLastQuestionMs = now - lastQuestionLeft;
+        if (clock.elapsedMs >= context.searchMs) {
             break;
         }
-        // A listener held up past several questions asks once: the questions are for the printers, not a count.
-        const uint32_t due = QuestionsDue(elapsed, context.searchMs);
-        if (due > questionsAsked) {
+        if (QuestionDue(clock, context.searchMs)) {
             Ask(context, routes);
-            questionsAsked = due;
+            lastQuestionLeft = context.clock.Milliseconds();
+            ++clock.asked;
+            continue;
         }
-        const int role = turns.Next(ListenerWaitMs(elapsed, context.searchMs));
+        const int role = turns.Next(ListenerWaitMs(clock, context.searchMs));
         if (role == MDNS_WAIT_TIMED_OUT) {
             continue;
         }
@@ -280,11 +284,11 @@ Listening Listen(ListenerContext& context, Held& held) {
     // first question left by either socket.
     context.handoff.Counts.RecordListening(context.search);
     const QuestionRoutes routes = JoinAndChooseRoutes(context, listening);
-    const uint64_t firstQuestionAt = context.clock.Milliseconds();
+    const uint64_t searchBegan = context.clock.Milliseconds();
     const AdaptersAsked asked = Ask(context, routes);
     context.handoff.Counts.RecordAdaptersAsked(
         context.search, static_cast<uint32_t>(std::max(asked.byMulticastSocket, asked.byUnicastSocket)));
-    return ListenThroughTheSearch(context, routes, listening, firstQuestionAt);
+    return ListenThroughTheSearch(context, routes, listening, searchBegan, context.clock.Milliseconds());
 }
 
 // Gives back whatever the listener holds: neither socket outlives it.

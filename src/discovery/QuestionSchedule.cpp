@@ -2,22 +2,32 @@
 
 #include <algorithm>
 
-uint32_t QuestionsDue(uint64_t elapsedMs, uint32_t searchMs) {
-    const auto due = std::count_if(QUESTION_TIMES_MS.begin(), QUESTION_TIMES_MS.end(),
-                                   [&](uint32_t time) { return time <= elapsedMs && time < searchMs; });
-    return static_cast<uint32_t>(due);
-}
+namespace {
 
-uint32_t ListenerWaitMs(uint64_t elapsedMs, uint32_t searchMs) {
-    if (elapsedMs >= searchMs) {
+// How long after the last question the next one is due; past the last question, never.
+uint64_t NextQuestionAfterMs(uint32_t asked) {
+    if (asked == 0) {
         return 0;
     }
-    uint64_t until = searchMs;
-    for (const uint32_t time : QUESTION_TIMES_MS) {
-        if (time > elapsedMs) {
-            until = std::min<uint64_t>(until, time);
-            break;
-        }
+    if (asked > QUESTION_INTERVALS_MS.size()) {
+        return UINT64_MAX;
     }
-    return static_cast<uint32_t>(std::min<uint64_t>(until - elapsedMs, LISTENER_LOOK_MS));
+    return uint64_t{QUESTION_INTERVALS_MS[asked - 1]} + QUESTION_MARGIN_MS;
+}
+
+} // namespace
+
+bool QuestionDue(const QuestionClock& clock, uint32_t searchMs) {
+    return clock.elapsedMs < searchMs && clock.sinceLastQuestionMs >= NextQuestionAfterMs(clock.asked);
+}
+
+uint32_t ListenerWaitMs(const QuestionClock& clock, uint32_t searchMs) {
+    if (clock.elapsedMs >= searchMs) {
+        return 0;
+    }
+    const uint64_t untilEnd = searchMs - clock.elapsedMs;
+    const uint64_t nextQuestion = NextQuestionAfterMs(clock.asked);
+    const uint64_t untilQuestion =
+        nextQuestion > clock.sinceLastQuestionMs ? nextQuestion - clock.sinceLastQuestionMs : 0;
+    return static_cast<uint32_t>(std::min({untilEnd, untilQuestion, uint64_t{LISTENER_LOOK_MS}}));
 }
