@@ -64,7 +64,7 @@ bool OpenUnicastSocket(ListenerContext& context, bool& held) {
     return socket.Bind(ANY_PORT);
 }
 
-// Asks the question once out of each adapter; with none, once out of the one the system chooses. Answers how
+// Asks the question out of each adapter; with none, out of the one the system chooses. Answers how
 // many adapters were asked.
 std::size_t AskOnEach(IMdnsSocket& socket, std::span<const uint8_t> query, const std::vector<std::string>& addresses) {
     if (addresses.empty()) {

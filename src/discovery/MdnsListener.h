@@ -17,7 +17,7 @@ constexpr char MDNS_GROUP[] = "224.0.0.251";
 // The interface the system chooses.
 constexpr char ANY_INTERFACE[] = "0.0.0.0";
 
-// The one question a search asks: PTR records of _ipp._tcp.local, class IN, answers by multicast.
+// The question a search asks: PTR records of _ipp._tcp.local, class IN, answers by multicast.
 constexpr std::array<uint8_t, 33> MDNS_IPP_QUERY = {
     0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // header: one question
     0x04, '_',  'i',  'p',  'p',  0x04, '_',  't',  'c',  'p',              // _ipp._tcp
