@@ -36,7 +36,7 @@ struct SearchCounts {
 };
 
 // The counts of the current search. The listener writes them and the window reads them after the search has
-// ended, while that listener may still be waiting for its next datagram; the lock keeps the two apart, and a
+// ended, while that listener may still be winding down; the lock keeps the two apart, and a
 // listener of an earlier search records nothing, so a new search starts from zero.
 class ListenerCounts {
 public:

@@ -4,6 +4,7 @@
 
 #include "discovery/AnnouncedPrinters.h"
 #include "discovery/MulticastInterfaces.h"
+#include "discovery/QuestionSchedule.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ bool OpenUnicastSocket(ListenerContext& context, bool& held) {
     return socket.Bind(ANY_PORT);
 }
 
-// Asks the question once out of each adapter; with none, once out of the one the system chooses. Answers how
+// Asks the question out of each adapter; with none, out of the one the system chooses. Answers how
 // many adapters were asked.
 std::size_t AskOnEach(IMdnsSocket& socket, std::span<const uint8_t> query, const std::vector<std::string>& addresses) {
     if (addresses.empty()) {
@@ -81,8 +82,8 @@ std::size_t AskOnEach(IMdnsSocket& socket, std::span<const uint8_t> query, const
 
 // Answers to the group come back only on adapters where the group was joined, so the multicast socket asks
 // only there. Where no join succeeded (a tentative or duplicate address, a driver that refuses), the system's
-// choice is joined and asked, as on a desk whose adapters cannot be listed.
-std::size_t JoinAndAskOnTheGroup(IMdnsSocket& socket, const std::vector<std::string>& addresses) {
+// choice is joined and asked, as on a desk whose adapters cannot be listed. Answers the adapters to ask on.
+std::vector<std::string> JoinGroup(IMdnsSocket& socket, const std::vector<std::string>& addresses) {
     std::vector<std::string> joined;
     for (const std::string& address : addresses) {
         if (socket.JoinGroup(MDNS_GROUP, address)) {
@@ -92,13 +93,34 @@ std::size_t JoinAndAskOnTheGroup(IMdnsSocket& socket, const std::vector<std::str
     if (joined.empty()) {
         socket.JoinGroup(MDNS_GROUP, ANY_INTERFACE);
     }
-    return AskOnEach(socket, MDNS_IPP_QUERY, joined);
+    return joined;
 }
+
+// The adapters each socket asks on, the same for every question of the search; none stands for the one the
+// system chooses. An adapter where a question could not leave is asked again all the same: the next question
+// may leave where the first could not.
+struct QuestionRoutes {
+    MdnsListeningSockets asking{};
+    std::array<std::vector<std::string>, MDNS_SOCKET_ROLES> adapters;
+};
 
 struct AdaptersAsked {
     std::size_t byMulticastSocket = 0;
     std::size_t byUnicastSocket = 0;
 };
+
+AdaptersAsked Ask(ListenerContext& context, const QuestionRoutes& routes) {
+    AdaptersAsked asked;
+    if (routes.asking[MDNS_MULTICAST_SOCKET]) {
+        asked.byMulticastSocket =
+            AskOnEach(context.multicastSocket, MDNS_IPP_QUERY, routes.adapters[MDNS_MULTICAST_SOCKET]);
+    }
+    if (routes.asking[MDNS_UNICAST_SOCKET]) {
+        asked.byUnicastSocket =
+            AskOnEach(context.unicastSocket, MDNS_IPP_LEGACY_QUERY, routes.adapters[MDNS_UNICAST_SOCKET]);
+    }
+    return asked;
+}
 
 // The system sends a multicast datagram out of the adapter with the lowest-metric multicast route only, and
 // delivers the group's datagrams only from adapters where it was joined. A VPN or a virtual switch often holds
@@ -106,18 +128,17 @@ struct AdaptersAsked {
 // fails on one adapter costs only that adapter. The unicast socket asks on every one of them whatever the
 // joins did: its answers need no group. The adapters are listed once: one that appears during the search is
 // not asked.
-AdaptersAsked JoinAndAsk(ListenerContext& context, const MdnsListeningSockets& listening) {
+QuestionRoutes JoinAndChooseRoutes(ListenerContext& context, const MdnsListeningSockets& listening) {
     std::vector<NetworkInterfaceAddress> listed;
     const std::vector<std::string> addresses =
         context.interfaces.ListIpv4Addresses(listed) ? MulticastInterfaceAddresses(listed) : std::vector<std::string>{};
-    AdaptersAsked asked;
+    QuestionRoutes routes;
+    routes.asking = listening;
     if (listening[MDNS_MULTICAST_SOCKET]) {
-        asked.byMulticastSocket = JoinAndAskOnTheGroup(context.multicastSocket, addresses);
+        routes.adapters[MDNS_MULTICAST_SOCKET] = JoinGroup(context.multicastSocket, addresses);
     }
-    if (listening[MDNS_UNICAST_SOCKET]) {
-        asked.byUnicastSocket = AskOnEach(context.unicastSocket, MDNS_IPP_LEGACY_QUERY, addresses);
-    }
-    return asked;
+    routes.adapters[MDNS_UNICAST_SOCKET] = addresses;
+    return routes;
 }
 
 // Which listening socket the next datagram is taken from: the one taken from last while it keeps receiving,
@@ -129,8 +150,9 @@ public:
         : m_context(context), m_listening(listening),
           m_current(listening[MDNS_MULTICAST_SOCKET] ? MDNS_MULTICAST_SOCKET : MDNS_UNICAST_SOCKET) {}
 
-    // The role of the socket to receive from, or MDNS_WAIT_FAILED.
-    int Next() {
+    // The role of the socket to receive from, MDNS_WAIT_TIMED_OUT when nothing came within timeoutMs, or
+    // MDNS_WAIT_FAILED.
+    int Next(uint32_t timeoutMs) {
         const std::size_t other = m_current == MDNS_MULTICAST_SOCKET ? MDNS_UNICAST_SOCKET : MDNS_MULTICAST_SOCKET;
         const std::array<std::size_t, MDNS_SOCKET_ROLES> order =
             m_inARow < DATAGRAMS_IN_A_ROW ? std::array{m_current, other} : std::array{other, m_current};
@@ -142,7 +164,10 @@ public:
         // The trace waits in a buffer while datagrams keep coming, and reaches the output before the listener
         // waits for the next one.
         m_context.output.Flush();
-        const int role = m_context.wait.WaitForDatagram(m_listening);
+        const int role = m_context.wait.WaitForDatagram(m_listening, timeoutMs);
+        if (role == MDNS_WAIT_TIMED_OUT) {
+            return role;
+        }
         if (role != MDNS_MULTICAST_SOCKET && role != MDNS_UNICAST_SOCKET) {
             return MDNS_WAIT_FAILED;
         }
@@ -186,36 +211,56 @@ bool Opened(ListenerContext& context, Held& held, std::size_t role, bool opened)
     return opened;
 }
 
-void Listen(ListenerContext& context, Held& held) {
-    MdnsListeningSockets listening{};
-    listening[MDNS_MULTICAST_SOCKET] =
-        Opened(context, held, MDNS_MULTICAST_SOCKET, OpenMulticastSocket(context, held.sockets[MDNS_MULTICAST_SOCKET]));
-    listening[MDNS_UNICAST_SOCKET] =
-        Opened(context, held, MDNS_UNICAST_SOCKET, OpenUnicastSocket(context, held.sockets[MDNS_UNICAST_SOCKET]));
-    if (!listening[MDNS_MULTICAST_SOCKET] && !listening[MDNS_UNICAST_SOCKET]) {
-        return;
-    }
-    // What an explanation of an empty search needs: that a socket listened, and on how many adapters the
-    // question left by either socket.
-    context.handoff.Counts.RecordListening(context.search);
-    const AdaptersAsked asked = JoinAndAsk(context, listening);
-    context.handoff.Counts.RecordAdaptersAsked(
-        context.search, static_cast<uint32_t>(std::max(asked.byMulticastSocket, asked.byUnicastSocket)));
+// Whether the listener's search still runs: it was not stopped and no later search has replaced it.
+bool SearchGoesOn(const ListenerContext& context) {
+    return context.handoff.StopSearch.load() != 1 && context.handoff.CurrentSearch.load() == context.search;
+}
 
+enum class Listening { Ended, Failed };
+
+// Asks when a question is due, waits for the next datagram no longer than the schedule allows and hands it on,
+// until the search is over. Failed when the sockets kept failing.
+Listening ListenThroughTheSearch(ListenerContext& context, const QuestionRoutes& routes,
+                                 const MdnsListeningSockets& listening, uint64_t searchBegan,
+                                 uint64_t firstQuestionLeft) {
     SocketTurns turns(context, listening);
     DatagramBytes buffer{};
-    while (context.handoff.StopSearch.load() != 1) {
-        const int role = turns.Next();
-        if (role == MDNS_WAIT_FAILED) {
+    uint64_t lastQuestionLeft = firstQuestionLeft;
+    QuestionClock clock;
+    int failuresInARow = 0;
+    while (SearchGoesOn(context)) {
+        const uint64_t now = context.clock.Milliseconds();
+        clock.elapsedMs = now - searchBegan;
+        clock.sinceLastQuestionMs = now - lastQuestionLeft;
+        if (clock.elapsedMs >= context.searchMs) {
+            break;
+        }
+        if (QuestionDue(clock, context.searchMs)) {
+            Ask(context, routes);
+            lastQuestionLeft = context.clock.Milliseconds();
+            ++clock.asked;
+            continue;
+        }
+        const int role = turns.Next(ListenerWaitMs(clock, context.searchMs));
+        if (role == MDNS_WAIT_TIMED_OUT) {
             continue;
         }
         buffer.fill(0);
         std::string sender;
-        const int received = SocketOf(context, static_cast<std::size_t>(role)).Receive(buffer, sender);
+        const int received =
+            role == MDNS_WAIT_FAILED ? -1 : SocketOf(context, static_cast<std::size_t>(role)).Receive(buffer, sender);
+        if (received == -1) {
+            if (++failuresInARow == LISTENING_FAILURES_IN_A_ROW) {
+                return Listening::Failed;
+            }
+            context.sleeper.Sleep(LISTENING_FAILURE_PAUSE_MS);
+            continue;
+        }
+        failuresInARow = 0;
         if (received == MDNS_RECEIVE_TOO_LONG) {
             context.handoff.Counts.RecordTooLong(context.search);
         }
-        // Too long, failed or empty: the round is skipped.
+        // Too long or empty: the round is skipped.
         if (received <= 0) {
             continue;
         }
@@ -223,6 +268,27 @@ void Listen(ListenerContext& context, Held& held) {
             break;
         }
     }
+    return Listening::Ended;
+}
+
+Listening Listen(ListenerContext& context, Held& held) {
+    MdnsListeningSockets listening{};
+    listening[MDNS_MULTICAST_SOCKET] =
+        Opened(context, held, MDNS_MULTICAST_SOCKET, OpenMulticastSocket(context, held.sockets[MDNS_MULTICAST_SOCKET]));
+    listening[MDNS_UNICAST_SOCKET] =
+        Opened(context, held, MDNS_UNICAST_SOCKET, OpenUnicastSocket(context, held.sockets[MDNS_UNICAST_SOCKET]));
+    if (!listening[MDNS_MULTICAST_SOCKET] && !listening[MDNS_UNICAST_SOCKET]) {
+        return Listening::Ended;
+    }
+    // What an explanation of an empty search needs: that a socket listened, and on how many adapters the
+    // first question left by either socket.
+    context.handoff.Counts.RecordListening(context.search);
+    const QuestionRoutes routes = JoinAndChooseRoutes(context, listening);
+    const uint64_t searchBegan = context.clock.Milliseconds();
+    const AdaptersAsked asked = Ask(context, routes);
+    context.handoff.Counts.RecordAdaptersAsked(
+        context.search, static_cast<uint32_t>(std::max(asked.byMulticastSocket, asked.byUnicastSocket)));
+    return ListenThroughTheSearch(context, routes, listening, searchBegan, context.clock.Milliseconds());
 }
 
 // Gives back whatever the listener holds: neither socket outlives it.
@@ -251,12 +317,16 @@ void TellWindow(ListenerContext& context, ListenerNotice notice) {
 
 int32_t ListenWithRuntime(ListenerContext& context, Held& held) {
     held.socketLibrary = context.multicastSocket.StartSocketLibrary();
-    if (held.socketLibrary) {
-        Listen(context, held);
-    }
+    const Listening listening = held.socketLibrary ? Listen(context, held) : Listening::Ended;
     const bool listened = held.sockets[MDNS_MULTICAST_SOCKET] || held.sockets[MDNS_UNICAST_SOCKET];
     Release(context, held);
     context.output.Flush();
+    if (listening == Listening::Failed) {
+        // Nothing more can be heard: the search ends now, saying so, instead of running its time out.
+        context.handoff.Counts.RecordCannotListen(context.search);
+        TellWindow(context, ListenerNotice::CouldNotListen);
+        return LISTENER_EXIT_WAIT_FAILED;
+    }
     if (!listened) {
         context.handoff.Counts.RecordCannotListen(context.search);
         TellWindow(context, ListenerNotice::CouldNotListen);

@@ -75,8 +75,9 @@ TakeResult TakeHandedOffDatagram(DiscoveryHandoff& handoff, ISleeper& sleeper,
 
 void ReleaseHandoff(DiscoveryHandoff& handoff);
 
-// The end of a search: the listener stops after its next datagram. A slot left claimed for reading is freed;
-// a slot a listener is filling is left to that listener, which frees it itself.
+// The end of a search: the listener stops within LISTENER_LOOK_MS, or once it has handed over a datagram it had
+// already received. A slot left claimed for reading is freed; a slot a listener is filling is left to that
+// listener, which frees it itself.
 void StopDiscovery(DiscoveryHandoff& handoff);
 
 // Listener side: leaves the notice for the window; a listener that a later search retired leaves nothing.

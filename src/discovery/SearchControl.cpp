@@ -56,7 +56,7 @@ void SearchControl::OnSearch() {
     const uint32_t search = m_handoff.CurrentSearch.fetch_add(1) + 1;
     m_handoff.StopSearch.store(0);
     m_handoff.Counts.BeginSearch(search, m_selected.Model);
-    if (m_launcher.StartListener(search)) {
+    if (m_launcher.StartListener(search, m_configuration.SearchDuration * 1000)) {
         LogMessage(MSG_SEARCHING);
         return;
     }
@@ -76,7 +76,7 @@ void SearchControl::EndSearch(const std::wstring& outcome, IMainWindow::BoxIcon 
 
 void SearchControl::OnSearchTimer() {
     if (m_tables.Discovered.Count == 0) {
-        // The listener may still be waiting for its next datagram: what it heard up to here is what counts.
+        // The listener may still be winding down: what it heard up to here is what counts.
         const SearchCounts counts = m_handoff.Counts.Snapshot(m_handoff.CurrentSearch.load());
         const EmptySearchReason reason = ChooseEmptySearchReason(counts, m_firewall);
         EndSearch(m_catalogue.Text(MSG_NOTHING_FOUND), IMainWindow::BoxIcon::Warning);

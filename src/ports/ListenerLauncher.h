@@ -6,6 +6,6 @@
 class IListenerLauncher {
 public:
     virtual ~IListenerLauncher() = default;
-    // Answers whether the thread started.
-    virtual bool StartListener(uint32_t search) = 0;
+    // Answers whether the thread started; searchMs is how long the search lasts.
+    virtual bool StartListener(uint32_t search, uint32_t searchMs) = 0;
 };

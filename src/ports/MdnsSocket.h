@@ -46,12 +46,13 @@ enum MdnsSocketRole : std::size_t { MDNS_MULTICAST_SOCKET = 0, MDNS_UNICAST_SOCK
 using MdnsListeningSockets = std::array<bool, MDNS_SOCKET_ROLES>;
 
 constexpr int MDNS_WAIT_FAILED = -1;
+constexpr int MDNS_WAIT_TIMED_OUT = -2;
 
 // Waits on the listener's sockets at once.
 class IMdnsSocketWait {
 public:
     virtual ~IMdnsSocketWait() = default;
-    // Waits without limit until a datagram waits on one of the sockets marked listening; answers that socket's
-    // role, or MDNS_WAIT_FAILED.
-    virtual int WaitForDatagram(const MdnsListeningSockets& listening) = 0;
+    // Waits up to timeoutMs until a datagram waits on one of the sockets marked listening; answers that socket's
+    // role, MDNS_WAIT_TIMED_OUT when none came in time, or MDNS_WAIT_FAILED.
+    virtual int WaitForDatagram(const MdnsListeningSockets& listening, uint32_t timeoutMs) = 0;
 };

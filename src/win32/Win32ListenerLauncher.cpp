@@ -4,6 +4,7 @@
 #include "win32/Win32ComponentRuntime.h"
 #include "win32/Win32MdnsSocket.h"
 #include "win32/Win32MdnsSocketWait.h"
+#include "win32/Win32MonotonicClock.h"
 #include "win32/Win32NetworkInterfaces.h"
 #include "win32/Win32Sleeper.h"
 #include "win32/Win32StandardOutput.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-// Owned by the thread; a listener still waiting when the process ends takes it along.
+// Owned by the thread, which ends with its search; one still running when the process ends goes with it.
 struct ListenerThreadBlock {
     Win32ComponentRuntime runtime;
     Win32MdnsSocket multicastSocket;
@@ -20,9 +21,10 @@ struct ListenerThreadBlock {
     Win32NetworkInterfaces interfaces;
     Win32StandardOutput output;
     Win32Sleeper sleeper;
+    Win32MonotonicClock clock;
     ListenerContext context;
 
-    ListenerThreadBlock(HWND window, DiscoveryHandoff& handoff, uint32_t search)
+    ListenerThreadBlock(HWND window, DiscoveryHandoff& handoff, uint32_t search, uint32_t searchMs)
         : context{runtime,
                   multicastSocket,
                   unicastSocket,
@@ -30,8 +32,10 @@ struct ListenerThreadBlock {
                   interfaces,
                   output,
                   sleeper,
+                  clock,
                   handoff,
                   search,
+                  searchMs,
                   [window] { SendMessageW(window, WM_MDNS_PACKET, 0, 0); },
                   [window] { SendMessageW(window, WM_MDNS_NOTICE, 0, 0); }} {}
 };
@@ -45,8 +49,8 @@ DWORD WINAPI ListenerThreadProcedure(void* parameter) {
 
 } // namespace
 
-bool Win32ListenerLauncher::StartListener(uint32_t search) {
-    auto* block = new ListenerThreadBlock(m_window, m_handoff, search);
+bool Win32ListenerLauncher::StartListener(uint32_t search, uint32_t searchMs) {
+    auto* block = new ListenerThreadBlock(m_window, m_handoff, search, searchMs);
     const HANDLE thread = CreateThread(nullptr, 0, ListenerThreadProcedure, block, 0, nullptr);
     if (thread == nullptr) {
         delete block;

@@ -11,7 +11,7 @@ class Win32ListenerLauncher final : public IListenerLauncher {
 public:
     Win32ListenerLauncher(HWND window, DiscoveryHandoff& handoff) : m_window(window), m_handoff(handoff) {}
 
-    bool StartListener(uint32_t search) override;
+    bool StartListener(uint32_t search, uint32_t searchMs) override;
 
 private:
     HWND m_window;

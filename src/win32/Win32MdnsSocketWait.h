@@ -9,7 +9,7 @@ public:
     Win32MdnsSocketWait(Win32MdnsSocket& multicastSocket, Win32MdnsSocket& unicastSocket)
         : m_sockets{&multicastSocket, &unicastSocket} {}
 
-    int WaitForDatagram(const MdnsListeningSockets& listening) override;
+    int WaitForDatagram(const MdnsListeningSockets& listening, uint32_t timeoutMs) override;
 
 private:
     std::array<Win32MdnsSocket*, MDNS_SOCKET_ROLES> m_sockets;

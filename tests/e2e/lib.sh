@@ -202,14 +202,20 @@ stop_holding_mdns_port() {
     fi
 }
 
-# The queries the printers' LAN heard (the simulator's log), one line each: the querier and whether it asked
-# from the mDNS port or from another one.
+# The kinds of queries the printers' LAN heard (the simulator's log), one line each: the querier and whether it
+# asked from the mDNS port or from another one.
 lan_queries() {
     awk '$3 == "query" { print $2, ($4 == 5353 ? "from 5353" : "from another port") }' \
-        "$E2E_ARTIFACTS/simulator.log" | sort
+        "$E2E_ARTIFACTS/simulator.log" | sort -u
 }
 
-# What the queries should be: one from the mDNS port (unless a program holds it) and one from another port.
+# How many queries the printers' LAN heard from the mDNS port and from another one: "5 5".
+lan_query_counts() {
+    awk '$3 == "query" { if ($4 == 5353) group++; else other++ } END { print group + 0, other + 0 }' \
+        "$E2E_ARTIFACTS/simulator.log"
+}
+
+# What the queries should be: from the mDNS port (unless a program holds it) and from another port.
 expected_lan_queries() {
     [ -z "$MDNS_HOLDER_PID" ] && echo "10.77.0.1 from 5353"
     echo "10.77.0.1 from another port"
@@ -229,6 +235,39 @@ check_firewall() {
     check "the firewall dropped answers sent to the group" \
         "$(echo "$rule" | awk '{ print ($9 > 0 ? "dropped" : "none") }')" dropped
 }
+
+# The printers' namespace drops the first COUNT questions the desk sends it, of either kind, and counts them:
+# printers that miss them without any chance in it. A real mDNS stack can be made deaf this way, where the
+# simulator's --misses cannot reach.
+printers_miss_first_questions() {
+    ip netns exec "$VELBRIX_LAN_NS" nft -f - <<MISS
+table inet velbrix_missed {
+    chain input {
+        type filter hook input priority filter; policy accept;
+        ip saddr 10.77.0.1 udp dport 5353 numgen inc mod 1000000 < $1 counter drop
+    }
+}
+MISS
+}
+
+# How many questions printers_miss_first_questions dropped.
+questions_missed() {
+    ip netns exec "$VELBRIX_LAN_NS" nft list table inet velbrix_missed |
+        grep -o 'counter packets [0-9]*' | awk '{ print $3 }'
+}
+
+# The number of threads of the Velbrix process: the Unix process Wine runs it in.
+velbrix_threads() {
+    ls "/proc/$(velbrix_unix_pid)/task" | wc -l
+}
+
+# The Unix process of the started Velbrix: wine-exec becomes it.
+velbrix_unix_pid() {
+    echo "$VELBRIX_PID"
+}
+
+# The UDP sockets of the session's wineserver, which holds every socket of the session's Windows programs.
+session_udp_sockets() { ss -Huanp | grep -c "pid=$VELBRIX_WINESERVER_PID,"; }
 
 # An installed printer in the prefix's spooler, as Wine's spooler reads it from the registry.
 seed_printer() {

@@ -24,15 +24,11 @@ SearchCounts HeardBy(std::deque<FakeMdnsDesk::Arrival> arrivals, std::set<std::s
     desk.failing = std::move(failing);
     desk.adapters =
         std::vector<NetworkInterfaceAddress>{{7, "10.77.0.2", true, false, true}, {8, "10.78.0.2", true, false, true}};
-    desk.onReceive = [&](std::size_t) {
-        if (desk.arrivals.empty()) {
-            handoff.StopSearch = 1;
-        }
-    };
+    desk.onIdle = [&] { handoff.StopSearch = 1; };
     handoff.CurrentSearch = SEARCH;
     handoff.Counts.BeginSearch(SEARCH, L"M1");
-    ListenerContext context{desk,    desk.multicast, desk.unicast, desk,  desk, output,
-                            sleeper, handoff,        SEARCH,       [] {}, [] {}};
+    ListenerContext context{desk, desk.multicast, desk.unicast, desk, desk,  output, sleeper,
+                            desk, handoff,        SEARCH,       3000, [] {}, [] {}};
     MdnsListenerThread(context);
     return handoff.Counts.Snapshot(SEARCH);
 }

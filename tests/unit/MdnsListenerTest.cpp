@@ -41,14 +41,10 @@ struct Listener {
 
     Listener() {
         // When the script has run out, the search ends, as its timer would.
-        desk.onReceive = [this](std::size_t) {
-            if (desk.arrivals.empty()) {
-                handoff.StopSearch = 1;
-            }
-        };
+        desk.onIdle = [this] { handoff.StopSearch = 1; };
     }
 
-    int32_t Run(uint32_t search = 0) {
+    int32_t Run(uint32_t search = 0, uint32_t searchMs = 3000) {
         ListenerContext context{desk,
                                 desk.multicast,
                                 desk.unicast,
@@ -56,8 +52,10 @@ struct Listener {
                                 desk,
                                 output,
                                 sleeper,
+                                desk,
                                 handoff,
                                 search,
+                                searchMs,
                                 [this] {
                                     forwarded.push_back({handoff.Slot.SenderAddress.data(), handoff.Slot.Datagram});
                                     results.OnMdnsPacket();
@@ -279,13 +277,13 @@ TEST(MdnsListener, DropsADatagramAfterTenLooksAtABusySlotAndGoesOn) {
     EXPECT_EQ(listener.ForwardedSenders(), std::vector<std::string>{"10.0.0.3"});
 }
 
-TEST(MdnsListener, StopTakesEffectOnlyAfterTheNextDatagram) {
+TEST(MdnsListener, ADatagramAlreadyReceivedWhenTheSearchEndsIsStillHandedOver) {
     Listener listener;
     listener.desk.arrivals = {{PrinterAnswer("10.0.0.2", "M1_after_the_end"), "10.0.0.2", UNICAST},
                               {PrinterAnswer("10.0.0.3", "M1_never_received"), "10.0.0.3"}};
     listener.desk.onReceive = [&listener](std::size_t receive) {
         if (receive == 1) {
-            listener.handoff.StopSearch = 1; // the timer fires while the listener waits
+            listener.handoff.StopSearch = 1; // the timer fires while the listener receives
         }
     };
     EXPECT_EQ(listener.Run(), 0);
@@ -297,6 +295,190 @@ TEST(MdnsListener, StopTakesEffectOnlyAfterTheNextDatagram) {
     stopped.Run();
     EXPECT_FALSE(stopped.desk.sent.empty()) << "the query is still sent";
     EXPECT_EQ(stopped.desk.receives, 0u);
+}
+
+TEST(MdnsListener, AsksAgainThroughTheSearchOnBothSocketsAndEveryAdapterWithTheSameBytes) {
+    const NetworkInterfaceAddress lan{7, "192.168.1.20", true, false, true};
+    const NetworkInterfaceAddress vpn{12, "10.8.0.6", true, false, true};
+    const struct {
+        const char* name;
+        uint32_t searchMs;
+        std::set<std::string> failing;
+        std::set<std::string> failingAtFirst; // only for the first question
+        std::vector<uint32_t> askedAt;
+        std::vector<std::string> sockets;
+    } cases[] = {
+        {"3 s: three times", 3000, {}, {}, {0, 1100, 2200}, {"multicast", "unicast"}},
+        {"4 s: three times", 4000, {}, {}, {0, 1100, 2200}, {"multicast", "unicast"}},
+        {"10 s", 10000, {}, {}, {0, 1100, 2200, 4300, 8400}, {"multicast", "unicast"}},
+        {"120 s: eight times",
+         120000,
+         {},
+         {},
+         {0, 1100, 2200, 4300, 8400, 16500, 32600, 64700},
+         {"multicast", "unicast"}},
+        {"10 s with port 5353 held: the unicast socket alone",
+         10000,
+         {"multicast: bind 5353"},
+         {},
+         {0, 1100, 2200, 4300, 8400},
+         {"unicast"}},
+        {"10 s, the first question could not leave from the VPN: asked there again",
+         10000,
+         {},
+         {"unicast: send from 10.8.0.6", "multicast: send from 10.8.0.6"},
+         {0, 1100, 2200, 4300, 8400},
+         {"multicast", "unicast"}},
+    };
+    for (const auto& testCase : cases) {
+        Listener listener;
+        listener.desk.onIdle = nullptr; // nobody answers, and the search runs its whole time
+        listener.desk.adapters = std::vector{lan, vpn};
+        listener.desk.failing = testCase.failing;
+        listener.desk.failing.insert(testCase.failingAtFirst.begin(), testCase.failingAtFirst.end());
+        listener.desk.at[1] = [&listener, &testCase] {
+            for (const std::string& call : testCase.failingAtFirst) {
+                listener.desk.failing.erase(call);
+            }
+        };
+        EXPECT_EQ(listener.Run(0, testCase.searchMs), 0) << testCase.name;
+        std::vector<std::string> expected;
+        for (const uint32_t time : testCase.askedAt) {
+            for (const std::string& socket : testCase.sockets) {
+                for (const std::string& adapter : {lan.address, vpn.address}) {
+                    if (time > 0 || !testCase.failingAtFirst.contains(socket + ": send from " + adapter)) {
+                        expected.push_back(socket + " from " + adapter + " at " + std::to_string(time));
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(listener.desk.questions, expected) << testCase.name;
+        EXPECT_EQ(listener.desk.now, testCase.searchMs) << testCase.name << ": ends with its search";
+        EXPECT_EQ(listener.desk.calls.back(), "end component runtime") << testCase.name;
+        if (testCase.sockets.size() == 2) {
+            EXPECT_EQ(listener.desk.sentBy["multicast"],
+                      std::vector<uint8_t>(MDNS_IPP_QUERY.begin(), MDNS_IPP_QUERY.end()))
+                << testCase.name;
+        }
+        EXPECT_EQ(listener.desk.sentBy["unicast"],
+                  std::vector<uint8_t>(MDNS_IPP_LEGACY_QUERY.begin(), MDNS_IPP_LEGACY_QUERY.end()))
+            << testCase.name;
+    }
+}
+
+TEST(MdnsListener, AListenerWhoseSearchEndedOrWasReplacedWhileItWaitsEndsWithinASecond) {
+    const std::vector<std::string> endings = {"end socket library", "end component runtime"};
+    const struct {
+        const char* name;
+        std::set<std::string> failing;
+        uint32_t searchMs;
+        uint64_t happensAt;
+        bool replaced; // by a new search, else ended by its timer
+        std::vector<std::string> closed;
+    } cases[] = {
+        {"ended while waiting on both sockets", {}, 3000, 1300, false, {"multicast: close", "unicast: close"}},
+        {"ended while waiting on the unicast socket (port 5353 held)",
+         {"multicast: bind 5353"},
+         3000,
+         1300,
+         false,
+         {"unicast: close"}},
+        {"ended while waiting on the multicast socket", {"unicast: socket"}, 3000, 1300, false, {"multicast: close"}},
+        {"ended long after the last question of a 120 s search",
+         {},
+         120000,
+         70300,
+         false,
+         {"multicast: close", "unicast: close"}},
+        {"replaced while waiting on both sockets", {}, 120000, 70300, true, {"multicast: close", "unicast: close"}},
+        {"replaced while waiting on the unicast socket (port 5353 held)",
+         {"multicast: bind 5353"},
+         120000,
+         70300,
+         true,
+         {"unicast: close"}},
+        {"replaced while waiting on the multicast socket",
+         {"unicast: socket"},
+         120000,
+         1300,
+         true,
+         {"multicast: close"}},
+    };
+    for (const auto& testCase : cases) {
+        Listener listener;
+        listener.desk.onIdle = nullptr;
+        listener.desk.failing = testCase.failing;
+        listener.handoff.CurrentSearch = 1;
+        const std::string late = PrinterAnswer("10.0.0.3", "M1_after_the_end");
+        listener.desk.arrivals = {{late, "10.0.0.3", MULTICAST, false, testCase.happensAt + 2000},
+                                  {late, "10.0.0.3", UNICAST, false, testCase.happensAt + 2000}};
+        listener.desk.at[testCase.happensAt] = [&listener, &testCase] {
+            if (testCase.replaced) {
+                listener.handoff.CurrentSearch = 2;
+                listener.handoff.StopSearch = 0;
+            } else {
+                listener.handoff.StopSearch = 1;
+            }
+        };
+        EXPECT_EQ(listener.Run(1, testCase.searchMs), 0) << testCase.name;
+        EXPECT_LE(listener.desk.now, testCase.happensAt + 1000) << testCase.name;
+        EXPECT_EQ(listener.desk.receives, 0u) << testCase.name << ": nothing heard after its end";
+        std::vector<std::string> last = testCase.closed;
+        last.insert(last.end(), endings.begin(), endings.end());
+        const auto& calls = listener.desk.calls;
+        ASSERT_GE(calls.size(), last.size()) << testCase.name;
+        EXPECT_EQ(std::vector<std::string>(calls.end() - static_cast<std::ptrdiff_t>(last.size()), calls.end()), last)
+            << testCase.name;
+        EXPECT_TRUE(listener.notices.empty()) << testCase.name;
+    }
+}
+
+TEST(MdnsListener, SocketsThatKeepFailingEndTheSearchWithTheListeningNoticeInsteadOfSpinning) {
+    const struct {
+        const char* name;
+        std::size_t failingWaits;
+        // Then, on the unicast socket: x a receive that fails, n a datagram of noise; a printer's answer last.
+        std::string receives;
+        int32_t exitCode;
+        std::vector<ListenerNotice> notices;
+        int pauses;
+    } cases[] = {
+        {"one failed wait: the search goes on", 1, "", 0, {}, 1},
+        {"nine in a row: still listening", 9, "", 0, {}, 9},
+        {"a wait that fails for good: told after the tenth",
+         SIZE_MAX,
+         "",
+         LISTENER_EXIT_WAIT_FAILED,
+         {ListenerNotice::CouldNotListen},
+         9},
+        {"failed waits and failed receives count together",
+         5,
+         "xxxxx",
+         LISTENER_EXIT_WAIT_FAILED,
+         {ListenerNotice::CouldNotListen},
+         9},
+        {"a datagram between failures starts the count again", 0, "xxxxxxxxxnxxxxxxxxx", 0, {}, 18},
+    };
+    const std::string answer = PrinterAnswer("10.0.0.2", "M1_office");
+    for (const auto& testCase : cases) {
+        Listener listener;
+        listener.desk.failingWaits = testCase.failingWaits;
+        for (const char receive : testCase.receives) {
+            listener.desk.arrivals.push_back({"noise", "10.0.0.9", UNICAST, receive == 'x'});
+        }
+        listener.desk.arrivals.push_back({answer, "10.0.0.2", UNICAST});
+        const bool told = !testCase.notices.empty();
+        EXPECT_EQ(listener.Run(), testCase.exitCode) << testCase.name;
+        EXPECT_EQ(listener.notices, testCase.notices) << testCase.name;
+        EXPECT_EQ(listener.sleeper.sleeps, testCase.pauses) << testCase.name;
+        EXPECT_EQ(listener.ForwardedSenders(), told ? std::vector<std::string>{} : std::vector<std::string>{"10.0.0.2"})
+            << testCase.name;
+        const std::vector<std::string> last(listener.desk.calls.end() - 4, listener.desk.calls.end());
+        EXPECT_EQ(last, (std::vector<std::string>{"multicast: close", "unicast: close", "end socket library",
+                                                  "end component runtime"}))
+            << testCase.name;
+        EXPECT_EQ(listener.handoff.Counts.Snapshot(0).CouldNotListen, told) << testCase.name;
+    }
 }
 
 TEST(MdnsListener, AListenerRetiredByANewSearchEndsAtItsNextDatagramOnEitherSocket) {

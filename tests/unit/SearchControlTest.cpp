@@ -20,9 +20,11 @@ public:
     bool starts = true;
     std::vector<uint32_t> searches;
     std::vector<int32_t> stopSearchAtStart;
+    std::vector<uint32_t> searchMs;
 
-    bool StartListener(uint32_t search) override {
+    bool StartListener(uint32_t search, uint32_t milliseconds) override {
         searches.push_back(search);
+        searchMs.push_back(milliseconds);
         stopSearchAtStart.push_back(m_handoff.StopSearch.load());
         return starts;
     }
@@ -126,6 +128,7 @@ TEST(SearchControl, AStartedSearchLogsFourLinesAndDisablesTheButtons) {
     EXPECT_EQ(search.selected.DriverName, L"B");
     EXPECT_EQ(search.selected.DriverPath, L"CD");
     EXPECT_EQ(search.launcher.stopSearchAtStart, std::vector<int32_t>{0});
+    EXPECT_EQ(search.launcher.searchMs, std::vector<uint32_t>{3000}) << "the listener ends with the search's timer";
     EXPECT_EQ(search.tables.Installed.Count, 1);
 }
 

@@ -92,7 +92,7 @@ TEST(MdnsSocket, ADatagramLongerThanTheBufferIsToldApartAndTheNextOneArrives) {
     EXPECT_EQ(Received(receiver.socket), "too long from 127.0.0.1") << "also when looked at first";
 }
 
-TEST(MdnsSocket, TheWaitOnBothSocketsAnswersTheOneThatReceived) {
+TEST(MdnsSocket, TheWaitOnBothSocketsAnswersTheOneThatReceivedOrThatNoneDidInTime) {
     Socket multicast;
     Socket unicast;
     ASSERT_TRUE(multicast.socket.Bind(TEST_PORT));
@@ -100,19 +100,23 @@ TEST(MdnsSocket, TheWaitOnBothSocketsAnswersTheOneThatReceived) {
     Win32MdnsSocketWait wait(multicast.socket, unicast.socket);
     const MdnsListeningSockets both{true, true};
 
+    EXPECT_EQ(wait.WaitForDatagram(both, 50), MDNS_WAIT_TIMED_OUT) << "nothing sent";
     std::thread later([] { SendLaterTo(TEST_PORT + 1, "to the second", 100); });
-    EXPECT_EQ(wait.WaitForDatagram(both), MDNS_UNICAST_SOCKET) << "waits without limit";
+    EXPECT_EQ(wait.WaitForDatagram(both, 10000), MDNS_UNICAST_SOCKET) << "waits for it within its time";
     later.join();
     EXPECT_EQ(Received(unicast.socket), "to the second from 127.0.0.1");
 
     SendLater("to the first", 0);
-    EXPECT_EQ(wait.WaitForDatagram(both), MDNS_MULTICAST_SOCKET);
+    EXPECT_EQ(wait.WaitForDatagram(both, 10000), MDNS_MULTICAST_SOCKET);
     ASSERT_TRUE(ArrivesSoon(multicast.socket));
-    EXPECT_EQ(wait.WaitForDatagram(both), MDNS_MULTICAST_SOCKET) << "a datagram already taken still counts";
+    EXPECT_EQ(wait.WaitForDatagram(both, 0), MDNS_MULTICAST_SOCKET) << "a datagram already taken still counts";
     EXPECT_EQ(Received(multicast.socket), "to the first from 127.0.0.1");
 
     SendLater("not listened to", 0);
     std::thread unicastLater([] { SendLaterTo(TEST_PORT + 1, "listened to", 100); });
-    EXPECT_EQ(wait.WaitForDatagram({false, true}), MDNS_UNICAST_SOCKET) << "only the sockets listened on";
+    EXPECT_EQ(wait.WaitForDatagram({false, true}, 10000), MDNS_UNICAST_SOCKET) << "only the sockets listened on";
     unicastLater.join();
+
+    unicast.socket.CloseSocket();
+    EXPECT_EQ(wait.WaitForDatagram({false, true}, 50), MDNS_WAIT_FAILED) << "a socket closed under the wait";
 }

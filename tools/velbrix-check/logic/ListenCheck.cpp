@@ -80,10 +80,12 @@ private:
 // Everything the listener's thread uses; the thread holds it as long as it runs, which may be past the end of
 // the check.
 struct ListenSession {
-    ListenSession(ListenPorts& ports, std::vector<std::wstring> models)
+    ListenSession(ListenPorts& ports, std::vector<std::wstring> models, uint32_t seconds)
         : log(std::move(models)), multicast(ports.MulticastSocket, log), unicast(ports.UnicastSocket, log),
-          context{ports.Runtime, multicast,     unicast, ports.Wait, ports.Interfaces,
-                  trace,         ports.Sleeper, handoff, SEARCH,     [this, &ports] { TakeDatagram(ports.Sleeper); },
+          context{ports.Runtime, multicast,        unicast,
+                  ports.Wait,    ports.Interfaces, trace,
+                  ports.Sleeper, ports.Clock,      handoff,
+                  SEARCH,        seconds * 1000,   [this, &ports] { TakeDatagram(ports.Sleeper); },
                   [] {}} {}
 
     // The log has already judged the datagram as its socket received it: the slot is only emptied for the
@@ -360,7 +362,7 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
     // The counts explain an empty search for one model; listening for several, every answer that names a
     // queue and makes no row counts as one of another model.
     const std::wstring countedModel = models.size() == 1 ? models[0] : Joined(models, L" / ");
-    auto session = std::make_shared<ListenSession>(ports, models);
+    auto session = std::make_shared<ListenSession>(ports, models, seconds);
     session->handoff.CurrentSearch.store(SEARCH);
     session->handoff.Counts.BeginSearch(SEARCH, countedModel);
     const bool started = ports.Thread.Start([session] {

@@ -12,6 +12,7 @@
 #include "ports/ComponentRuntime.h"
 #include "ports/FirewallPolicy.h"
 #include "ports/MdnsSocket.h"
+#include "ports/MonotonicClock.h"
 #include "ports/NetworkInterfaces.h"
 #include "ports/Profile.h"
 #include "ports/Threading.h"
@@ -93,6 +94,7 @@ struct ListenPorts {
     IMdnsSocketWait& Wait;
     INetworkInterfaces& Interfaces;
     ISleeper& Sleeper;
+    IMonotonicClock& Clock;
     IFirewallPolicy& Firewall;
     IListenThread& Thread;
 };
@@ -100,7 +102,7 @@ struct ListenPorts {
 // "VelbrixCheck --listen [MODEL] [SECONDS]" (the arguments after --listen): listens as a search of Velbrix
 // does, for SECONDS (default: the search time of velbrix.ini) and for MODEL (default: every model of
 // velbrix.ini; a single argument of digits only is SECONDS), prints one line per sender and, when nothing would
-// be listed, the reason Velbrix would log. The ports must outlive the process: the listener keeps running on its
-// thread after this returns. Answers the exit code.
+// be listed, the reason Velbrix would log. The ports must outlive the process: the listener may still be winding
+// down on its thread after this returns. Answers the exit code.
 int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& ports, CheckLanguage language,
                    ICheckOutput& output);

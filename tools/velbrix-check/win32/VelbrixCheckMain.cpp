@@ -13,6 +13,7 @@
 #include "win32/Win32CodePage936.h"
 #include "win32/Win32MdnsSocket.h"
 #include "win32/Win32MdnsSocketWait.h"
+#include "win32/Win32MonotonicClock.h"
 #include "win32/Win32NetworkInterfaces.h"
 #include "win32/Win32Profile.h"
 #include "win32/Win32Sleeper.h"
@@ -39,14 +40,21 @@ int wmain(int argc, wchar_t** argv) {
         Win32MdnsSocketWait wait{multicastSocket, unicastSocket};
         Win32NetworkInterfaces interfaces;
         Win32Sleeper sleeper;
+        Win32MonotonicClock clock;
         UnknownCheckFirewall firewall;
         Win32ListenThread thread;
     };
     auto* const adapters = new ListenAdapters;
-    auto* const listen =
-        new ListenPorts{profile,         adapters->runtime,    adapters->multicastSocket, adapters->unicastSocket,
-                        adapters->wait,  adapters->interfaces, adapters->sleeper,         adapters->firewall,
-                        adapters->thread};
+    auto* const listen = new ListenPorts{profile,
+                                         adapters->runtime,
+                                         adapters->multicastSocket,
+                                         adapters->unicastSocket,
+                                         adapters->wait,
+                                         adapters->interfaces,
+                                         adapters->sleeper,
+                                         adapters->clock,
+                                         adapters->firewall,
+                                         adapters->thread};
     return RunVelbrixCheck(arguments, CheckPorts{profile, sections, files, codePages, codePage936}, language, output,
                            listen);
 }
