@@ -32,17 +32,21 @@ DatagramBytes::const_iterator FindPrintersMarker(const DatagramBytes& datagram) 
 
 } // namespace
 
-std::wstring QueueNameFromDatagram(const DatagramBytes& datagram) {
+std::wstring QueueNameFrom(std::span<const uint8_t> bytes) {
     std::wstring queue;
-    const auto marker = FindPrintersMarker(datagram);
-    if (marker == datagram.end()) {
-        return queue;
-    }
-    for (auto byte = marker + static_cast<std::ptrdiff_t>(IPP_PRINTERS_MARKER.size());
-         byte != datagram.end() && !IsQueueStopByte(*byte); ++byte) {
+    for (auto byte = bytes.begin(); byte != bytes.end() && !IsQueueStopByte(*byte); ++byte) {
         queue.push_back(WidenDatagramByte(*byte));
     }
     return queue;
+}
+
+std::wstring QueueNameFromDatagram(const DatagramBytes& datagram) {
+    const auto marker = FindPrintersMarker(datagram);
+    if (marker == datagram.end()) {
+        return std::wstring();
+    }
+    return QueueNameFrom(
+        std::span<const uint8_t>(marker + static_cast<std::ptrdiff_t>(IPP_PRINTERS_MARKER.size()), datagram.end()));
 }
 
 bool CanNamePrinter(const DatagramBytes& datagram) {

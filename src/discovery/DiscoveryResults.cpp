@@ -1,6 +1,6 @@
 #include "discovery/DiscoveryResults.h"
 
-#include "discovery/DatagramScan.h"
+#include "discovery/AnnouncedPrinters.h"
 #include "discovery/IppAddress.h"
 #include "discovery/ModelQueue.h"
 #include "discovery/PrinterListColumns.h"
@@ -26,29 +26,40 @@ void DiscoveryResults::OnMdnsPacket() {
 }
 
 void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
-    std::wstring sender;
+    std::string sender;
     for (const char character : received.SenderAddress) {
         if (character == '\0') {
             break;
         }
-        sender.push_back(static_cast<wchar_t>(static_cast<unsigned char>(character)));
+        sender.push_back(character);
     }
-
-    // The first record a sender produces is its only one.
-    for (int32_t row = 0; row < m_tables.Discovered.Count; ++row) {
-        if (m_tables.Discovered.Rows[static_cast<std::size_t>(row)][DISCOVERED_ADDRESS] == sender) {
+    for (const AnnouncedPrinter& printer : AnnouncedPrintersOf(received.Datagram, sender)) {
+        if (m_tables.Discovered.Count >= PRINTER_TABLE_ROWS) {
             return;
         }
+        ListPrinter(printer);
     }
+}
 
-    const std::wstring queue = QueueNameFromDatagram(received.Datagram);
-    const std::wstring name = ListedQueueName(queue, m_selected.Model);
+void DiscoveryResults::ListPrinter(const AnnouncedPrinter& printer) {
+    const std::wstring name = ListedQueueName(printer.Queue, m_selected.Model);
     if (!IsQueueOfModel(name, m_selected.Model)) {
         return;
     }
     // The length counts every byte copied, zero bytes included.
     const std::wstring visibleName = VisibleText(name);
-    const std::wstring ippAddress = visibleName.empty() ? std::wstring() : MakeIppAddress(sender, name);
+    const std::wstring& address = printer.Address;
+
+    // One row per IPP address: a printer heard again, from whichever sender, keeps its row, and each queue of a
+    // print server has its own.
+    for (int32_t row = 0; row < m_tables.Discovered.Count; ++row) {
+        const PrinterRecord& listed = m_tables.Discovered.Rows[static_cast<std::size_t>(row)];
+        if (listed[DISCOVERED_ADDRESS] == address && VisibleText(listed[DISCOVERED_QUEUE_NAME]) == visibleName) {
+            return;
+        }
+    }
+
+    const std::wstring ippAddress = visibleName.empty() ? std::wstring() : MakeIppAddress(address, name);
 
     std::wstring installedName;
     std::wstring status = m_catalogue.Text(MSG_STATUS_NOT_INSTALLED);
@@ -60,7 +71,7 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
             continue;
         }
         installedName = installed[INSTALLED_PRINTER_NAME];
-        if (installed[INSTALLED_ADDRESS] == sender) {
+        if (installed[INSTALLED_ADDRESS] == address) {
             status = m_catalogue.Text(MSG_STATUS_SAME_ADDRESS);
             remark = m_catalogue.Text(MSG_REMARK_SAME_ADDRESS);
         } else {
@@ -69,11 +80,11 @@ void DiscoveryResults::ProcessDatagram(const ReceivedDatagram& received) {
         }
     }
 
-    AppendRecord(m_tables.Discovered, {sender, name, ippAddress, installedName});
+    AppendRecord(m_tables.Discovered, {address, name, ippAddress, installedName});
 
     const int row = m_window.PrinterListRowCount();
     m_window.PrinterListInsertRow(row);
-    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_ADDRESS, sender);
+    m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_ADDRESS, address);
     m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_QUEUE_NAME, name);
     m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_PORT_ADDRESS, ippAddress);
     m_window.PrinterListSetCell(row, PRINTER_LIST_COLUMN_STATUS, status);

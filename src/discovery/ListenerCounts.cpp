@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "discovery/DatagramScan.h"
+#include "discovery/AnnouncedPrinters.h"
 #include "discovery/ModelQueue.h"
 #include "discovery/VisibleText.h"
 
@@ -49,8 +49,8 @@ void ListenerCounts::RecordTooLong(uint32_t search) {
 }
 
 void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram) {
-    // The scan runs before the lock is taken, so that the window never waits for it.
-    const std::wstring name = CanNamePrinter(datagram) ? QueueNameFromDatagram(datagram) : std::wstring();
+    // The datagram is read before the lock is taken, so that the window never waits for it.
+    const std::vector<AnnouncedPrinter> printers = AnnouncedPrintersOf(datagram, sender);
     const std::lock_guard<std::mutex> guard(m_lock);
     if (search != m_search) {
         return;
@@ -59,17 +59,28 @@ void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, 
     if (m_senders.size() < DISTINCT_SENDERS_KEPT && m_senders.insert(sender).second) {
         ++m_counts.DistinctSenders;
     }
-    const std::wstring listedName = ListedQueueName(name, m_model);
-    if (listedName.empty() || IsQueueOfModel(listedName, m_model)) {
+    // A datagram that announces a printer of the model makes a row; one that announces only others names them.
+    std::vector<std::wstring> otherNames;
+    for (const AnnouncedPrinter& printer : printers) {
+        const std::wstring listedName = ListedQueueName(printer.Queue, m_model);
+        if (IsQueueOfModel(listedName, m_model)) {
+            return;
+        }
+        if (!listedName.empty()) {
+            otherNames.push_back(VisibleText(listedName));
+        }
+    }
+    if (otherNames.empty()) {
         return;
     }
     if (m_otherModelSenders.size() < DISTINCT_SENDERS_KEPT && m_otherModelSenders.insert(sender).second) {
         ++m_counts.OtherModelSenders;
     }
     std::vector<std::wstring>& queues = m_counts.OtherModelQueues;
-    const std::wstring visibleName = VisibleText(listedName);
-    if (!visibleName.empty() && queues.size() < OTHER_MODEL_QUEUES_KEPT &&
-        std::find(queues.begin(), queues.end(), visibleName) == queues.end()) {
-        queues.push_back(visibleName);
+    for (const std::wstring& visibleName : otherNames) {
+        if (!visibleName.empty() && queues.size() < OTHER_MODEL_QUEUES_KEPT &&
+            std::find(queues.begin(), queues.end(), visibleName) == queues.end()) {
+            queues.push_back(visibleName);
+        }
     }
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "discovery/DatagramScan.h"
+#include "discovery/AnnouncedPrinters.h"
 #include "discovery/MulticastInterfaces.h"
 
 namespace {
@@ -167,7 +167,7 @@ private:
 bool HandleDatagram(ListenerContext& context, const std::string& sender, const DatagramBytes& buffer) {
     context.handoff.Counts.RecordDatagram(context.search, sender, buffer);
     Trace(context.output, sender, buffer);
-    if (!CanNamePrinter(buffer)) {
+    if (!CanListPrinter(buffer)) {
         // The window would drop it without a word, so it costs the window nothing; a listener that a later
         // search retired still ends here, as it would at its next hand-off.
         return context.handoff.CurrentSearch.load() == context.search;

@@ -59,9 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(record[DISCOVERED_PORT_ADDRESS] ==
                 (VisibleText(queue).empty() ? L"" : MakeIppAddress(record[DISCOVERED_ADDRESS], queue)));
         Require(VisibleText(queue).find(selected.Model) != std::wstring::npos);
+        // One row per IPP address.
         for (int32_t other = 0; other < row; ++other) {
-            Require(tables.Discovered.Rows[static_cast<std::size_t>(other)][DISCOVERED_ADDRESS] !=
-                    record[DISCOVERED_ADDRESS]);
+            const PrinterRecord& earlier = tables.Discovered.Rows[static_cast<std::size_t>(other)];
+            Require(earlier[DISCOVERED_ADDRESS] != record[DISCOVERED_ADDRESS] ||
+                    VisibleText(earlier[DISCOVERED_QUEUE_NAME]) != VisibleText(queue));
         }
     }
     return 0;

@@ -4,10 +4,12 @@
 
 #include "discovery/DatagramScan.h"
 #include "discovery/PrinterListColumns.h"
+#include "discovery/VisibleText.h"
 #include "fakes/FakeMainWindow.h"
 #include "fakes/FakeSleeper.h"
 #include "fakes/FakeStringResources.h"
 #include "support/Datagrams.h"
+#include "support/DnsMessages.h"
 
 namespace {
 
@@ -129,17 +131,81 @@ TEST(DiscoveryResults, StatusAgainstTheInstalledPrinters) {
     }
 }
 
-TEST(DiscoveryResults, OneRecordPerSender) {
+TEST(DiscoveryResults, OneRowPerIppAddressWhoeverSentIt) {
+    using M = DnsMessageBytes;
+    const auto at = [](const std::string& host, std::array<uint8_t, 4> address, std::vector<std::string> queues) {
+        std::vector<M::Service> services;
+        for (const std::string& queue : queues) {
+            services.push_back({queue, {"rp=printers/" + queue}, host, {address}});
+        }
+        return M::Announcing(services);
+    };
+    const std::string zc0 = at("zc0.local", {10, 80, 0, 11}, {"M1_zc0"});
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> heard;  // sender, bytes
+        std::vector<std::pair<std::wstring, std::wstring>> rows; // address, queue
+    } cases[] = {
+        {"one printer from the reflector, itself and its byte-scanned answer",
+         {{"10.78.0.2", zc0}, {"10.80.0.11", zc0}, {"10.80.0.11", PrinterAnswer("10.80.0.11", "M1_zc0")}},
+         {{L"10.80.0.11", L"M1_zc0"}}},
+        {"two printers behind one reflector",
+         {{"10.78.0.2", zc0}, {"10.78.0.2", at("zc1.local", {10, 80, 0, 12}, {"M1_zc1"})}},
+         {{L"10.80.0.11", L"M1_zc0"}, {L"10.80.0.12", L"M1_zc1"}}},
+        {"one queue name at two addresses",
+         {{"10.78.0.2", zc0}, {"10.78.0.2", at("zc9.local", {10, 80, 0, 19}, {"M1_zc0"})}},
+         {{L"10.80.0.11", L"M1_zc0"}, {L"10.80.0.19", L"M1_zc0"}}},
+        {"two queues of a print server, heard twice",
+         {{"10.77.0.31", at("ps.local", {10, 77, 0, 31}, {"M1_a", "M1_b"})},
+          {"10.77.0.31", at("ps.local", {10, 77, 0, 31}, {"M1_b", "M1_a"})}},
+         {{L"10.77.0.31", L"M1_a"}, {L"10.77.0.31", L"M1_b"}}},
+        {"two queues from one sender, byte-scanned",
+         {{"10.0.0.2", "no printer in this one"},
+          {"10.0.0.2", PrinterAnswer("10.0.0.2", "M1_first")},
+          {"10.0.0.2", PrinterAnswer("10.0.0.2", "M1_second")}},
+         {{L"10.0.0.2", L"M1_first"}, {L"10.0.0.2", L"M1_second"}}},
+        {"a queue of another model beside the model's",
+         {{"10.77.0.31", at("ps.local", {10, 77, 0, 31}, {"X9_a", "M1_b"})}},
+         {{L"10.77.0.31", L"M1_b"}}},
+    };
+    for (const auto& testCase : cases) {
+        Search search;
+        search.Installed(L"10.80.0.11", L"M1_zc0", L"Zc0");
+        for (const auto& [sender, bytes] : testCase.heard) {
+            search.Deliver(sender, bytes);
+        }
+        ASSERT_EQ(search.window.rows.size(), testCase.rows.size()) << testCase.name;
+        for (std::size_t n = 0; n < testCase.rows.size(); ++n) {
+            const auto& [address, queue] = testCase.rows[n];
+            const std::vector<std::wstring>& row = search.window.rows[n];
+            EXPECT_EQ(row[PRINTER_LIST_COLUMN_ADDRESS], address) << testCase.name;
+            EXPECT_EQ(VisibleText(row[PRINTER_LIST_COLUMN_QUEUE_NAME]), queue) << testCase.name;
+            EXPECT_EQ(VisibleText(row[PRINTER_LIST_COLUMN_PORT_ADDRESS]),
+                      L"http://" + address + L":631/printers/" + queue)
+                << testCase.name;
+            const std::wstring status = queue != L"M1_zc0" ? EnglishText(MSG_STATUS_NOT_INSTALLED)
+                                        : address == L"10.80.0.11"
+                                            ? EnglishText(MSG_STATUS_SAME_ADDRESS)
+                                            : EnglishText(MSG_STATUS_OTHER_ADDRESS) + L"10.80.0.11";
+            EXPECT_EQ(row[PRINTER_LIST_COLUMN_STATUS], status)
+                << testCase.name << ": compared with the printer's own address";
+            EXPECT_EQ(search.tables.Discovered.Rows[n][DISCOVERED_ADDRESS], address) << testCase.name;
+        }
+    }
+}
+
+TEST(DiscoveryResults, TheTwentiethRowEndsADatagramOfSeveralPrinters) {
+    using M = DnsMessageBytes;
     Search search;
-    search.Deliver("10.0.0.2", "no printer in this one");
-    search.Deliver("10.0.0.2", PrinterAnswer("10.0.0.2", "M1_first"));
-    search.Deliver("10.0.0.2", PrinterAnswer("10.0.0.2", "M1_second"));
-    search.Deliver("10.0.0.3", PrinterAnswer("10.0.0.3", "M1_third"));
-    ASSERT_EQ(search.tables.Discovered.Count, 2);
-    EXPECT_EQ(search.tables.Discovered.Rows[0][DISCOVERED_QUEUE_NAME], L"M1_first")
-        << "a sender whose first datagram had no printer";
-    EXPECT_EQ(search.tables.Discovered.Rows[1][DISCOVERED_ADDRESS], L"10.0.0.3");
-    EXPECT_EQ(search.window.rows.size(), 2u);
+    for (int printer = 1; printer <= 19; ++printer) {
+        const std::string ip = "10.0.0." + std::to_string(printer);
+        search.Deliver(ip, PrinterAnswer(ip, "M1_" + std::to_string(printer)));
+    }
+    search.Deliver("10.77.0.31", M::Announcing({{"a", {"rp=printers/M1_a"}, "ps.local", {{10, 77, 0, 31}}},
+                                                {"b", {"rp=printers/M1_b"}, "ps.local", {{10, 77, 0, 31}}}}));
+    EXPECT_EQ(search.tables.Discovered.Count, 20);
+    ASSERT_EQ(search.window.rows.size(), 20u);
+    EXPECT_EQ(search.window.rows[19][PRINTER_LIST_COLUMN_QUEUE_NAME], L"M1_a");
 }
 
 TEST(DiscoveryResults, TwentyPrintersAndNoMore) {

@@ -362,7 +362,7 @@ TEST(MdnsListener, HandsOverWholeOnlyWhatCanNameAPrinterAndTracesEverything) {
     } cases[] = {
         {"a printer's answer", PrinterAnswer("10.0.0.2", "M1_office"), true},
         {"a print server's recorded answer", RecordedAnswer("cups-ipp-answer.bin"), true},
-        {"the marker at the very end", std::string(1010, '\0') + ":631/printers/", true},
+        {"the marker at the very end, naming no queue", std::string(1010, '\0') + ":631/printers/", false},
         {"an answer without the marker", std::string("\0\0\x84\0workstation\x05local", 22), false},
         {"the marker in capitals", "x:631/PRINTERS/M1", false},
         {"our own query", std::string(MDNS_IPP_QUERY.begin(), MDNS_IPP_QUERY.end()), false},

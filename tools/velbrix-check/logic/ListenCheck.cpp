@@ -6,7 +6,6 @@
 
 #include "app/Configuration.h"
 #include "app/LanguageChoice.h"
-#include "discovery/DatagramScan.h"
 #include "discovery/DiscoveryTables.h"
 #include "discovery/EmptySearchReason.h"
 #include "discovery/MdnsListener.h"
@@ -132,29 +131,68 @@ void SenderLog::Record(const std::string& sender, int received, std::span<const 
         std::copy_n(buffer.begin(), std::min({buffer.size(), datagram.size(), static_cast<std::size_t>(received)}),
                     datagram.begin());
     }
-    // The scan runs before the lock is taken.
-    const std::wstring queue = received > 0 && CanNamePrinter(datagram) ? QueueNameFromDatagram(datagram) : L"";
+    // The datagram is read before the lock is taken.
+    const std::vector<AnnouncedPrinter> printers =
+        received > 0 ? AnnouncedPrintersOf(datagram, sender) : std::vector<AnnouncedPrinter>{};
     const std::lock_guard<std::mutex> guard(m_lock);
-    auto found = m_index.find(sender);
-    if (found == m_index.end()) {
-        if (m_index.size() >= DISTINCT_SENDERS_KEPT) {
+    auto known = m_senders.find(sender);
+    if (printers.empty()) {
+        if (known == m_senders.end()) {
+            if (m_senders.size() >= DISTINCT_SENDERS_KEPT) {
+                return;
+            }
+            known = m_senders.emplace(sender, m_verdicts.size()).first;
+            m_verdicts.push_back(
+                SenderVerdict{sender, false, L"", AddressSource::Sender, ListenVerdict::NoQueue, L"", received, L""});
+        }
+        SenderVerdict& verdict = m_verdicts[known->second];
+        // A sender that announced printers is told by their lines.
+        if (verdict.Announced) {
             return;
         }
-        found = m_index.emplace(sender, m_verdicts.size()).first;
-        m_verdicts.push_back(SenderVerdict{sender, ListenVerdict::NoQueue, L"", received, L""});
-    }
-    SenderVerdict& verdict = m_verdicts[found->second];
-    // A sender's row, once made (or refused for a full list), is its only one.
-    if (verdict.Verdict == ListenVerdict::Listed || verdict.Verdict == ListenVerdict::UnsafeQueue ||
-        verdict.Verdict == ListenVerdict::BeyondRows) {
-        return;
-    }
-    if (received == MDNS_RECEIVE_TOO_LONG) {
-        if (verdict.Verdict == ListenVerdict::NoQueue) {
-            verdict = SenderVerdict{sender, ListenVerdict::TooLong, L"", received, L""};
+        if (received == MDNS_RECEIVE_TOO_LONG) {
+            if (verdict.Verdict == ListenVerdict::NoQueue) {
+                verdict = SenderVerdict{sender, false,    L"", AddressSource::Sender, ListenVerdict::TooLong,
+                                        L"",    received, L""};
+            }
+        } else if (verdict.Verdict == ListenVerdict::NoQueue) {
+            verdict.Bytes = received;
         }
         return;
     }
+    for (const AnnouncedPrinter& printer : printers) {
+        const std::wstring key = printer.Address + L'\n' + VisibleText(printer.Queue);
+        auto found = m_printers.find(key);
+        if (found == m_printers.end()) {
+            std::size_t slot = m_verdicts.size();
+            // What the sender sent before is told by its first printer's line, in its place.
+            if (known != m_senders.end() && !m_verdicts[known->second].Announced) {
+                slot = known->second;
+            } else if (m_printers.size() >= DISTINCT_SENDERS_KEPT) {
+                continue;
+            } else {
+                m_verdicts.emplace_back();
+            }
+            if (known == m_senders.end()) {
+                known = m_senders.emplace(sender, slot).first;
+            }
+            found = m_printers.emplace(key, slot).first;
+            m_verdicts[slot] = SenderVerdict{
+                sender, true, printer.Address, printer.Source, ListenVerdict::NoQueue, L"", received, L""};
+        }
+        SenderVerdict& verdict = m_verdicts[found->second];
+        // A printer's row, once made (or refused for a full list), is its only one.
+        if (verdict.Verdict == ListenVerdict::Listed || verdict.Verdict == ListenVerdict::UnsafeQueue ||
+            verdict.Verdict == ListenVerdict::BeyondRows) {
+            continue;
+        }
+        verdict.Sender = sender;
+        verdict.Source = printer.Source;
+        Judge(verdict, printer.Queue, received);
+    }
+}
+
+void SenderLog::Judge(SenderVerdict& verdict, const std::wstring& queue, int received) {
     const std::wstring* fullModel = nullptr;
     for (std::size_t model = 0; model < m_models.size(); ++model) {
         const std::wstring listed = ListedQueueName(queue, m_models[model]);
@@ -168,18 +206,22 @@ void SenderLog::Record(const std::string& sender, int received, std::span<const 
         ++m_rows[model];
         // Velbrix lists it, but its installation refuses a name (as the list shows it) that could break out of
         // the script's quotes.
-        const ListenVerdict listedVerdict =
-            IsSafeQueueName(VisibleText(listed)) ? ListenVerdict::Listed : ListenVerdict::UnsafeQueue;
-        verdict = SenderVerdict{sender, listedVerdict, VisibleText(listed), received, m_models[model]};
+        verdict.Verdict = IsSafeQueueName(VisibleText(listed)) ? ListenVerdict::Listed : ListenVerdict::UnsafeQueue;
+        verdict.Queue = VisibleText(listed);
+        verdict.Bytes = received;
+        verdict.Model = m_models[model];
         return;
     }
     if (fullModel != nullptr) {
-        verdict = SenderVerdict{sender, ListenVerdict::BeyondRows, VisibleText(queue), received, *fullModel};
+        verdict.Verdict = ListenVerdict::BeyondRows;
+        verdict.Model = *fullModel;
     } else if (!VisibleText(queue).empty()) {
-        verdict = SenderVerdict{sender, ListenVerdict::OtherModel, VisibleText(queue), received, L""};
-    } else if (verdict.Verdict == ListenVerdict::NoQueue) {
-        verdict.Bytes = received;
+        verdict.Verdict = ListenVerdict::OtherModel;
+    } else if (verdict.Verdict != ListenVerdict::NoQueue) {
+        return;
     }
+    verdict.Queue = VisibleText(queue);
+    verdict.Bytes = received;
 }
 
 std::vector<SenderVerdict> SenderLog::Verdicts() const {
@@ -210,12 +252,24 @@ std::wstring SenderLine(const SenderVerdict& verdict, const std::wstring& onlyMo
         said = Text(language, CheckText::VERDICT_NO_QUEUE);
         break;
     }
-    const std::wstring address(verdict.Sender.begin(), verdict.Sender.end());
+    const std::wstring address =
+        verdict.Announced ? verdict.Address : std::wstring(verdict.Sender.begin(), verdict.Sender.end());
     const std::wstring queue = verdict.Queue.empty() ? Text(language, CheckText::NONE) : L"\"" + verdict.Queue + L"\"";
     const std::wstring bytes = verdict.Bytes == MDNS_RECEIVE_TOO_LONG
                                    ? Text(language, CheckText::LISTEN_BYTES_MORE, {Number(DATAGRAM_BYTES)})
                                    : Number(static_cast<uint64_t>(std::max(verdict.Bytes, 0)));
     return Text(language, CheckText::LISTEN_SENDER, {address, queue, bytes, said});
+}
+
+std::wstring PrinterAddressLine(const SenderVerdict& verdict, CheckLanguage language) {
+    if (!verdict.Announced) {
+        return std::wstring();
+    }
+    const CheckText source = verdict.Source == AddressSource::ARecord    ? CheckText::ADDRESS_FROM_A_RECORD
+                             : verdict.Source == AddressSource::AdminUrl ? CheckText::ADDRESS_FROM_ADMINURL
+                                                                         : CheckText::ADDRESS_FROM_SENDER;
+    return Text(language, CheckText::LISTEN_PRINTER_ADDRESS,
+                {verdict.Address, Text(language, source), std::wstring(verdict.Sender.begin(), verdict.Sender.end())});
 }
 
 int ListenExitCode(const std::vector<SenderVerdict>& verdicts) {
@@ -294,6 +348,9 @@ int RunListenCheck(const std::vector<std::wstring>& arguments, ListenPorts& port
     const std::vector<SenderVerdict> verdicts = session->log.Verdicts();
     for (const SenderVerdict& verdict : verdicts) {
         output.WriteLine(SenderLine(verdict, onlyModel, language));
+        if (const std::wstring where = PrinterAddressLine(verdict, language); !where.empty()) {
+            output.WriteLine(where);
+        }
     }
     const int exitCode = ListenExitCode(verdicts);
     const auto listed = std::count_if(verdicts.begin(), verdicts.end(), [](const SenderVerdict& verdict) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/AnnouncedPrinters.h"
 #include "ports/ComponentRuntime.h"
 #include "ports/FirewallPolicy.h"
 #include "ports/MdnsSocket.h"
@@ -24,11 +25,18 @@ constexpr int EXIT_COULD_NOT_LISTEN = 2;
 // A search is given at most this long.
 constexpr uint32_t LISTEN_SECONDS_MAX = 3600;
 
-// What Velbrix would do with the answers of one sender.
+// What Velbrix would do with one printer an answer announces, or with the answers of a sender that announced
+// none.
 enum class ListenVerdict { Listed, BeyondRows, UnsafeQueue, OtherModel, TooLong, NoQueue };
 
 struct SenderVerdict {
+    // Who sent the answer that decided.
     std::string Sender;
+    // Whether it is a printer's verdict (one per address and queue), and the printer's address with where it
+    // was taken from.
+    bool Announced = false;
+    std::wstring Address;
+    AddressSource Source = AddressSource::Sender;
     ListenVerdict Verdict = ListenVerdict::NoQueue;
     // The visible queue name found, empty when none.
     std::wstring Queue;
@@ -38,9 +46,9 @@ struct SenderVerdict {
     std::wstring Model;
 };
 
-// Every datagram the listener's sockets receive, judged per sender as a search of each model in turn would
-// judge it: a sender's first datagram that names a queue of a model makes its row in that model's list, with
-// the list's 20 rows, and its only one; a sender without such a datagram says what it did send. Safe to use
+// Every datagram the listener's sockets receive, judged as a search of each model in turn would judge it: each
+// printer an answer announces (its own address and queue) makes its row in the list of its model, with the
+// list's 20 rows, once, whoever sent it; a sender that announced no printer says what it did send. Safe to use
 // from the listener's thread and the checker's at once.
 class SenderLog {
 public:
@@ -52,16 +60,23 @@ public:
     std::vector<SenderVerdict> Verdicts() const;
 
 private:
+    void Judge(SenderVerdict& verdict, const std::wstring& queue, int received);
+
     mutable std::mutex m_lock;
     const std::vector<std::wstring> m_models;
     std::vector<int32_t> m_rows;
-    std::map<std::string, std::size_t> m_index;
+    // Senders by their address, printers by address and queue.
+    std::map<std::string, std::size_t> m_senders;
+    std::map<std::wstring, std::size_t> m_printers;
     std::vector<SenderVerdict> m_verdicts;
 };
 
-// The line of one sender, in the checker's language; onlyModel is the one model listened for, empty when every
-// model of velbrix.ini is.
+// The line of one printer (at its own address) or sender, in the checker's language; onlyModel is the one model
+// listened for, empty when every model of velbrix.ini is.
 std::wstring SenderLine(const SenderVerdict& verdict, const std::wstring& onlyModel, CheckLanguage language);
+
+// The line under a printer's that says where its address was taken from and who sent it; empty for a sender.
+std::wstring PrinterAddressLine(const SenderVerdict& verdict, CheckLanguage language);
 
 // 0 when a printer would be listed (and installable), 1 when none would.
 int ListenExitCode(const std::vector<SenderVerdict>& verdicts);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/DnsMessages.h"
 #include "velbrix-check/logic/ListenCheck.h"
 
 namespace {
@@ -85,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ListenVerdict::Listed,
                     L"M1",
                     0},
-        VerdictCase{"the_first_row_is_the_only_one",
+        VerdictCase{"each_queue_of_a_sender_has_its_line",
                     M1_M2,
                     {{"10.77.0.18", "M1_a"}, {"10.77.0.18", "X9_b"}},
-                    ListenVerdict::Listed,
-                    L"M1",
+                    ListenVerdict::OtherModel,
+                    L"",
                     0},
         VerdictCase{"a_queue_named_outweighs_too_long",
                     M1_M2,
@@ -104,6 +105,29 @@ INSTANTIATE_TEST_SUITE_P(
                     ListenVerdict::Listed, L"M2", 0},
         VerdictCase{"one_model_asked_for", {L"M2"}, {{"10.77.0.22", "M1_front"}}, ListenVerdict::OtherModel, L"", 1}),
     [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
+
+TEST(ListenCheck, APrinterIsJudgedOnceAtItsOwnAddressWhoeverSentIt) {
+    using M = DnsMessageBytes;
+    const std::string zc0 = M::Announcing({{"zc0", {"rp=printers/M1_zc0"}, "zc0.local", {{10, 80, 0, 11}}}});
+    const std::string zc1 =
+        M::Announcing({{"zc1", {"adminurl=http://10.80.0.12:631/printers/M1_zc1"}, "zc1.local", {}}});
+    SenderLog log({L"M1"});
+    for (const auto& [sender, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"10.78.0.2", "noise"}, {"10.78.0.2", zc0}, {"10.78.0.2", zc1}, {"10.80.0.11", zc0}}) {
+        log.Record(sender, static_cast<int>(bytes.size()),
+                   std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    }
+    const std::vector<SenderVerdict> verdicts = log.Verdicts();
+    ASSERT_EQ(verdicts.size(), 2u) << "the reflector's noise is told by its first printer's line";
+    EXPECT_TRUE(SenderLine(verdicts[0], L"", CheckLanguage::English).starts_with(L"10.80.0.11: queue \"M1_zc0\","));
+    EXPECT_EQ(PrinterAddressLine(verdicts[0], CheckLanguage::English),
+              FillText(TextOf(CheckLanguage::English, CheckText::LISTEN_PRINTER_ADDRESS),
+                       {L"10.80.0.11", TextOf(CheckLanguage::English, CheckText::ADDRESS_FROM_A_RECORD), L"10.78.0.2"}))
+        << "the row made by the reflector's answer";
+    EXPECT_EQ(verdicts[1].Address, L"10.80.0.12");
+    EXPECT_EQ(verdicts[1].Source, AddressSource::AdminUrl);
+    EXPECT_EQ(verdicts[1].Verdict, ListenVerdict::Listed);
+}
 
 } // namespace
 
