@@ -127,7 +127,8 @@ std::optional<std::string> AdminUrlAddress(const std::vector<std::string>& strin
     }
     const std::string_view rest = url->substr(scheme + URL_SCHEME_END.size());
     const std::string host(rest.substr(0, rest.find_first_of(":/")));
-    if (host.size() > IPV4_TEXT_MAX || !IsIPv4Text(host.c_str())) {
+    // The address check reads up to a zero byte, which a TXT value may hold.
+    if (host.size() > IPV4_TEXT_MAX || host.find('\0') != std::string::npos || !IsIPv4Text(host.c_str())) {
         return std::nullopt;
     }
     unsigned firstByte = 0;
@@ -188,7 +189,7 @@ std::vector<AnnouncedPrinter> AnnouncedPrintersOf(const DatagramBytes& datagram,
     if (queue.empty()) {
         return {};
     }
-    return {AnnouncedPrinter{Widened(sender), AddressSource::Sender, std::move(queue)}};
+    return {AnnouncedPrinter{Widened(sender), AddressSource::Sender, std::move(queue), true}};
 }
 
 bool CanListPrinter(const DatagramBytes& datagram) {

@@ -22,6 +22,10 @@ struct AnnouncedPrinter {
     // As the datagram gives it, each byte widened as the byte scan widens it; the model rule has not been
     // applied.
     std::wstring Queue;
+    // Found by the byte scan in a datagram that is not a readable answer, at the sender's address. Such a
+    // datagram keeps the rule it had before answers were read as records: a sender that has a row makes no
+    // other.
+    bool ByteScanned = false;
 };
 
 // The printers a datagram announces. An mDNS answer gives one for each service whose TXT record names an IPP

@@ -51,10 +51,12 @@ void DiscoveryResults::ListPrinter(const AnnouncedPrinter& printer) {
     const std::wstring& address = printer.Address;
 
     // One row per IPP address: a printer heard again, from whichever sender, keeps its row, and each queue of a
-    // print server has its own.
+    // print server has its own. What the byte scan found at a sender's address is dropped once that address has
+    // any row, as it was before answers were read as records.
     for (int32_t row = 0; row < m_tables.Discovered.Count; ++row) {
         const PrinterRecord& listed = m_tables.Discovered.Rows[static_cast<std::size_t>(row)];
-        if (listed[DISCOVERED_ADDRESS] == address && VisibleText(listed[DISCOVERED_QUEUE_NAME]) == visibleName) {
+        if (listed[DISCOVERED_ADDRESS] == address &&
+            (printer.ByteScanned || VisibleText(listed[DISCOVERED_QUEUE_NAME]) == visibleName)) {
             return;
         }
     }

@@ -161,7 +161,12 @@ void SenderLog::Record(const std::string& sender, int received, std::span<const 
         return;
     }
     for (const AnnouncedPrinter& printer : printers) {
-        const std::wstring key = printer.Address + L'\n' + VisibleText(printer.Queue);
+        // What the byte scan finds is judged per sender, as Velbrix lists it: once the address has a row (or was
+        // refused one for a full list), nothing more.
+        if (printer.ByteScanned && m_addressesDecided.count(printer.Address) != 0) {
+            continue;
+        }
+        const std::wstring key = printer.Address + L'\n' + (printer.ByteScanned ? L"" : VisibleText(printer.Queue));
         auto found = m_printers.find(key);
         if (found == m_printers.end()) {
             std::size_t slot = m_verdicts.size();
@@ -189,6 +194,10 @@ void SenderLog::Record(const std::string& sender, int received, std::span<const 
         verdict.Sender = sender;
         verdict.Source = printer.Source;
         Judge(verdict, printer.Queue, received);
+        if (verdict.Verdict == ListenVerdict::Listed || verdict.Verdict == ListenVerdict::UnsafeQueue ||
+            verdict.Verdict == ListenVerdict::BeyondRows) {
+            m_addressesDecided.insert(verdict.Address);
+        }
     }
 }
 

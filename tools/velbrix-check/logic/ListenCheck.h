@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -68,6 +69,8 @@ private:
     // Senders by their address, printers by address and queue.
     std::map<std::string, std::size_t> m_senders;
     std::map<std::wstring, std::size_t> m_printers;
+    // The addresses that have a row in some model's list, or were refused one for a full list.
+    std::set<std::wstring> m_addressesDecided;
     std::vector<SenderVerdict> m_verdicts;
 };
 
