@@ -83,6 +83,7 @@ screenshot() {
 finish() {
     stop_simulator
     stop_print_server
+    stop_far_hosts
     stop_holding_mdns_port
     if [ -n "$VELBRIX_PID" ]; then
         kill "$VELBRIX_PID" 2>/dev/null
@@ -168,6 +169,124 @@ stop_simulator() {
         wait "$SIMULATOR_PID" 2>/dev/null
         SIMULATOR_PID=""
     fi
+}
+
+FAR_PIDS=()
+
+# The namespace of a printer's host on the printers' subnet behind the reflector (wine-session --reflector).
+far_host_namespace() {
+    local entry
+    for entry in ${VELBRIX_FAR_HOSTS:-}; do
+        [ "${entry%%=*}" = "$1" ] && { echo "${entry#*=}"; return 0; }
+    done
+    return 1
+}
+
+# Waits for a host's program to write its ready file; checks WHAT when it does not.
+far_host_ready() {
+    local ready=$1 pid=$2 what=$3
+    for _ in $(seq 1 200); do
+        [ -f "$ready" ] && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    check "$what" no yes
+    return 1
+}
+
+# Simulated printers on one host of the printers' subnet behind the reflector: HOST ARGUMENTS (see
+# tools/printer-simulator); what they heard and sent is logged in far-HOST.log.
+start_far_simulator() {
+    local host=$1 namespace ready
+    shift
+    namespace=$(far_host_namespace "$host") || { check "the session has a printers' host $host" no yes; return 1; }
+    ready="$E2E_ARTIFACTS/far-$host.ready"
+    rm -f "$ready" "$E2E_ARTIFACTS/far-$host.log"
+    ip netns exec "$namespace" python3 tools/printer-simulator --log "$E2E_ARTIFACTS/far-$host.log" --ready "$ready" \
+        "$@" &
+    FAR_PIDS+=($!)
+    far_host_ready "$ready" $! "the printer simulator of $host listens"
+}
+
+# Queues shared by a real mDNS stack on one host of the printers' subnet behind the reflector, one print server
+# of its own: HOST QUEUE...
+start_far_print_server() {
+    local host=$1 namespace ready queue
+    local -a queues=()
+    shift
+    namespace=$(far_host_namespace "$host") || { check "the session has a printers' host $host" no yes; return 1; }
+    for queue in "$@"; do
+        queues+=(--queue "$host=$queue")
+    done
+    ready="$E2E_ARTIFACTS/far-$host.ready"
+    rm -f "$ready"
+    ip netns exec "$namespace" /usr/bin/python3 tools/print-server-mdns --ready "$ready" "${queues[@]}" \
+        >"$E2E_ARTIFACTS/far-$host-print-server.txt" 2>&1 &
+    FAR_PIDS+=($!)
+    far_host_ready "$ready" $! "the print server of $host shares its queues"
+}
+
+stop_far_hosts() {
+    local pid
+    for pid in "${FAR_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    FAR_PIDS=()
+}
+
+# The queries a simulated printer's host behind the reflector heard, as lan_queries gives them.
+far_queries() {
+    awk '$3 == "query" { print $2, ($4 == 5353 ? "from 5353" : "from another port") }' \
+        "$E2E_ARTIFACTS/far-$1.log" | sort
+}
+
+# The senders of the datagrams the started Velbrix traced on its standard output ("客户端地址：SENDER" in GBK),
+# each once.
+traced_senders() {
+    local label=$'\xBF\xCD\xBB\xA7\xB6\xCB\xB5\xD8\xD6\xB7\xA3\xBA'
+    LC_ALL=C grep -a -o "$label[0-9.]*" "$E2E_ARTIFACTS/stdout.txt" | LC_ALL=C sed "s/^$label//" | sort -u
+}
+
+# What a real mDNS browser (python3-zeroconf, on the desk's address) finds of _ipp._tcp within SECONDS, once it
+# has COUNT instances or the time is up: one line per instance, "NAME ADDRESS ADMINURL", sorted.
+browse_ipp() {
+    /usr/bin/python3 - "$1" "$2" <<'PY'
+import sys
+import threading
+import time
+
+from zeroconf import IPVersion, ServiceBrowser, ServiceListener, Zeroconf
+
+count, seconds = int(sys.argv[1]), float(sys.argv[2])
+names, changed = set(), threading.Event()
+
+
+class Listener(ServiceListener):
+    def add_service(self, zc, kind, name):
+        names.add(name)
+        changed.set()
+
+    def update_service(self, zc, kind, name):
+        pass
+
+    def remove_service(self, zc, kind, name):
+        pass
+
+
+zc = Zeroconf(interfaces=["10.77.0.1"], ip_version=IPVersion.V4Only)
+ServiceBrowser(zc, "_ipp._tcp.local.", Listener())
+deadline = time.monotonic() + seconds
+while len(names) < count and time.monotonic() < deadline:
+    changed.wait(0.2)
+    changed.clear()
+for name in sorted(names):
+    info = zc.get_service_info("_ipp._tcp.local.", name, timeout=3000)
+    address = info.parsed_addresses()[0] if info and info.parsed_addresses() else "-"
+    adminurl = info.properties.get(b"adminurl", b"-").decode("latin-1") if info else "-"
+    print(name, address, adminurl)
+zc.close()
+PY
 }
 
 MDNS_HOLDER_PID=""

@@ -30,7 +30,7 @@ drive message-box-ok >/dev/null
 drive rows >"$E2E_ARTIFACTS/printers.txt"
 check "the printers of M1, each once, the fixed queue under the model's name" \
     "$(cut -f2,3 "$E2E_ARTIFACTS/printers.txt" | sort)" "$(printf '%s\n' '10.77.0.11	M1_front_office' \
-    '10.77.0.12	M1_warehouse' '10.77.0.13	M1_9108' '10.77.0.30	M1_Lab')"
+    '10.77.0.12	M1_warehouse' '10.77.0.13	M1_9108' '10.78.0.20	M1_Lab')"
 check "the front office printer is installed at its older address" \
     "$(awk -F'\t' '$3 == "M1_front_office" { print $5 }' "$E2E_ARTIFACTS/printers.txt")" \
     "$(m MSG_STATUS_OTHER_ADDRESS)10.77.0.99"
