@@ -155,21 +155,26 @@ start_print_server() {
     return 1
 }
 
-stop_print_server() {
-    if [ -n "$PRINT_SERVER_PID" ]; then
-        kill "$PRINT_SERVER_PID" 2>/dev/null
-        wait "$PRINT_SERVER_PID" 2>/dev/null
-        PRINT_SERVER_PID=""
+# A list row as the driver reads it: a printer at ADDRESS sharing QUEUE, not installed on this computer, in a
+# catalogue's language (english unless a third argument names another).
+not_installed_row() {
+    printf '\t%s\t%s\thttp://%s:631/printers/%s\t%s\t%s\n' "$1" "$2" "$1" "$2" \
+        "$(message "${3:-english}" MSG_STATUS_NOT_INSTALLED)" "$(message "${3:-english}" MSG_REMARK_NOT_INSTALLED)"
+}
+
+# Ends the process whose PID the named variable holds, if any, and empties the variable.
+stop_started() {
+    local -n started_pid=$1
+    if [ -n "$started_pid" ]; then
+        kill "$started_pid" 2>/dev/null
+        wait "$started_pid" 2>/dev/null
+        started_pid=""
     fi
 }
 
-stop_simulator() {
-    if [ -n "$SIMULATOR_PID" ]; then
-        kill "$SIMULATOR_PID" 2>/dev/null
-        wait "$SIMULATOR_PID" 2>/dev/null
-        SIMULATOR_PID=""
-    fi
-}
+stop_print_server() { stop_started PRINT_SERVER_PID; }
+
+stop_simulator() { stop_started SIMULATOR_PID; }
 
 FAR_PIDS=()
 
@@ -238,7 +243,7 @@ stop_far_hosts() {
 # The queries a simulated printer's host behind the reflector heard, as lan_queries gives them.
 far_queries() {
     awk '$3 == "query" { print $2, ($4 == 5353 ? "from 5353" : "from another port") }' \
-        "$E2E_ARTIFACTS/far-$1.log" | sort
+        "$E2E_ARTIFACTS/far-$1.log" | sort -u
 }
 
 # The senders of the datagrams the started Velbrix traced on its standard output ("客户端地址：SENDER" in GBK),
@@ -313,13 +318,7 @@ while True:
     return 1
 }
 
-stop_holding_mdns_port() {
-    if [ -n "$MDNS_HOLDER_PID" ]; then
-        kill "$MDNS_HOLDER_PID" 2>/dev/null
-        wait "$MDNS_HOLDER_PID" 2>/dev/null
-        MDNS_HOLDER_PID=""
-    fi
-}
+stop_holding_mdns_port() { stop_started MDNS_HOLDER_PID; }
 
 # The kinds of queries the printers' LAN heard (the simulator's log), one line each: the querier and whether it
 # asked from the mDNS port or from another one.

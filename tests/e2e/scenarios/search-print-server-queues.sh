@@ -13,8 +13,7 @@ drive select-model 1 >/dev/null
 drive press search >/dev/null
 box=$(drive message-box 10000)
 
-row() { printf '\t%s\t%s\thttp://%s:631/printers/%s\t%s\t%s\n' "$1" "$2" "$1" "$2" "$(m MSG_STATUS_NOT_INSTALLED)" \
-    "$(m MSG_REMARK_NOT_INSTALLED)"; }
+row() { not_installed_row "$1" "$2"; }
 check "the rows: both queues of each print server" "$(drive rows | LC_ALL=C sort -t'	' -k2,3)" \
     "$(row 10.77.0.30 M1_left; row 10.77.0.30 M1_right; row 10.77.0.31 M1_downstairs; row 10.77.0.31 M1_upstairs)"
 found=$(m MSG_FOUND_COUNT)

@@ -22,8 +22,7 @@ drive select-model 1 >/dev/null
 drive press search >/dev/null
 box=$(drive message-box 10000)
 
-row() { printf '\t%s\t%s\thttp://%s:631/printers/%s\t%s\t%s\n' "$1" "$2" "$1" "$2" "$(m MSG_STATUS_NOT_INSTALLED)" \
-    "$(m MSG_REMARK_NOT_INSTALLED)"; }
+row() { not_installed_row "$1" "$2" "$catalogue"; }
 check "the rows: every queue at its own printer's address, not the router's" "$(drive rows | LC_ALL=C sort -t'	' -k2,3)" \
     "$(row 10.80.0.11 M1_north; row 10.80.0.12 M1_south; row 10.80.0.13 M1_east_1; row 10.80.0.13 M1_east_2
         row 10.80.0.14 M1_west_1; row 10.80.0.14 M1_west_2)"
@@ -32,7 +31,7 @@ check "the rows: every queue at its own printer's address, not the router's" "$(
 check "the end: an information box that reads 6" "$box" "$(printf '%s\n' Velbrix "$(printf "$(m MSG_FOUND_COUNT)" 6)" \
     information)"
 check "the desk heard nobody but the router (and its own question)" "$(traced_senders | grep -vx 10.77.0.1)" 10.77.0.2
-check "the printers' subnet heard the desk's two questions from the router" "$(far_queries 10.80.0.11)" \
+check "the printers' subnet heard both kinds of the desk's question from the router" "$(far_queries 10.80.0.11)" \
     "$(printf '%s\n' "10.80.0.1 from 5353" "10.80.0.1 from another port")"
 check_firewall
 screenshot reflector-found
