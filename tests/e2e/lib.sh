@@ -10,7 +10,25 @@ e2e_failures=0
 e2e_checks=0
 VELBRIX_PID=""
 
-drive() { tests/e2e/wine-exec "$E2E_BUILD/velbrix_driver.exe" "$@" | tr -d '\r'; }
+# The UI driver. Every call is written down in the artifacts with its exit status and how many lines it
+# printed. Once in a few thousand calls a driver's Wine process ends without printing anything; a read that
+# always prints at least a line is then asked once more (and the log says so), so that such a check reads
+# the window, not the lost process.
+drive_reads_always_print=" title controls layout focus command-buttons combo log headers printer-list-client state catalogue-language "
+drive() {
+    local out status attempt
+    for attempt in 1 2; do
+        status=0
+        out=$(tests/e2e/wine-exec "$E2E_BUILD/velbrix_driver.exe" "$@") || status=$?
+        out=${out//$'\r'/}
+        printf '%s  drive %s: status %s, %s line(s)\n' "$(date +%T.%N)" "$*" "$status" \
+            "$([ -n "$out" ] && printf '%s\n' "$out" | wc -l || echo 0)" >>"$E2E_ARTIFACTS/driver-calls.log"
+        [ -z "$out" ] && { [[ "$drive_reads_always_print" == *" $1 "* ]] || [ "$status" -gt 2 ]; } || break
+        [ "$attempt" = 1 ] && echo "  note  the driver's '$*' ended with status $status and printed nothing; asked again" >&2
+    done
+    [ -z "$out" ] || printf '%s\n' "$out"
+    return "$status"
+}
 
 # The catalogue Velbrix speaks in this session, named by its file in res/messages. The driver answers with
 # Velbrix's own language choice, so that the scenarios keep no rule of their own about it.
