@@ -23,7 +23,9 @@ drive() {
         out=${out//$'\r'/}
         printf '%s  drive %s: status %s, %s line(s)\n' "$(date +%T.%N)" "$*" "$status" \
             "$([ -n "$out" ] && printf '%s\n' "$out" | wc -l || echo 0)" >>"$E2E_ARTIFACTS/driver-calls.log"
-        [ -z "$out" ] && { [[ "$drive_reads_always_print" == *" $1 "* ]] || [ "$status" -gt 2 ]; } || break
+        if [ -n "$out" ] || { [[ "$drive_reads_always_print" != *" $1 "* ]] && [ "$status" -le 2 ]; }; then
+            break
+        fi
         [ "$attempt" = 1 ] && echo "  note  the driver's '$*' ended with status $status and printed nothing; asked again" >&2
     done
     [ -z "$out" ] || printf '%s\n' "$out"
