@@ -66,13 +66,17 @@ void ListenerCounts::RecordTooLong(uint32_t search) {
 }
 
 void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram) {
+    RecordDatagram(search, sender, datagram, AnnouncedPrintersOf(datagram, sender));
+}
+
+void ListenerCounts::RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram,
+                                    const std::vector<AnnouncedPrinter>& printers) {
     // The search's own question comes back through the system's multicast loop-back, whatever blocks the network's
     // datagrams: it shows nothing of what reaches Velbrix.
     if (IsIppQuestion(datagram)) {
         return;
     }
-    // The datagram is read before the lock is taken, so that the window never waits for it.
-    const std::vector<AnnouncedPrinter> printers = AnnouncedPrintersOf(datagram, sender);
+    // The datagram was read before the lock is taken, so that the window never waits for it.
     const std::lock_guard<std::mutex> guard(m_lock);
     if (search != m_search) {
         return;

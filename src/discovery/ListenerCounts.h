@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "discovery/AnnouncedPrinters.h"
 #include "discovery/DatagramBytes.h"
 
 // At most this many queue names of other models are kept to be named.
@@ -51,6 +52,9 @@ public:
     void RecordAdaptersAsked(uint32_t search, uint32_t adapters);
     void RecordTooLong(uint32_t search);
     void RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram);
+    // The same, with the datagram's printers already read from it: the listener reads each datagram once.
+    void RecordDatagram(uint32_t search, const std::string& sender, const DatagramBytes& datagram,
+                        const std::vector<AnnouncedPrinter>& printers);
 
 private:
     mutable std::mutex m_lock;

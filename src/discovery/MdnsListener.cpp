@@ -187,12 +187,14 @@ private:
     int m_inARow = 0;
 };
 
-// Every datagram, whichever socket heard it, goes through here: the trace, the scan, the hand-off. Answers
-// whether the listener goes on.
+// Every datagram, whichever socket heard it, goes through here: the trace, the reading, the hand-off. Answers
+// whether the listener goes on. The datagram is read once, for the counts and the filter both: under a burst
+// each microsecond here is one the socket's queue fills without being emptied.
 bool HandleDatagram(ListenerContext& context, const std::string& sender, const DatagramBytes& buffer) {
-    context.handoff.Counts.RecordDatagram(context.search, sender, buffer);
+    const std::vector<AnnouncedPrinter> printers = AnnouncedPrintersOf(buffer, sender);
+    context.handoff.Counts.RecordDatagram(context.search, sender, buffer, printers);
     Trace(context.output, sender, buffer);
-    if (!CanListPrinter(buffer)) {
+    if (printers.empty()) {
         // The window would drop it without a word, so it costs the window nothing; a listener that a later
         // search retired still ends here, as it would at its next hand-off.
         return context.handoff.CurrentSearch.load() == context.search;
